@@ -1,0 +1,39 @@
+#include "disk_answer.h"
+
+#include "bounded_format.h"
+
+#include "answer_limits.h"
+#include "two_decimals.h"
+
+namespace ostrakin {
+namespace {
+
+struct ScaledAmount {
+  char text[kAmountTextCapacity];
+  const char* unit;
+};
+
+// Each amount is read as a signed count; every positive amount is shown in GB, even far below
+// one GiB, and only zero (or less) in MB.
+ScaledAmount Scale(uint64_t bytes) {
+  const int64_t count = int64_t(bytes);
+  const AmountUnit unit = count > 0 ? AmountUnit::Gibibytes : AmountUnit::Mebibytes;
+  ScaledAmount amount;
+  WriteTwoDecimals(count, unit, amount.text);
+  amount.unit = unit == AmountUnit::Gibibytes ? "GB" : "MB";
+  return amount;
+}
+
+}  // namespace
+
+void FormatDiskSpace(SystemFacts& facts, char driveLetter, char* out) {
+  const char drivePath[] = {driveLetter, ':', '\0'};
+  DiskQuery query;
+  if (!facts.QueryDiskSpace(drivePath, &query)) query = DiskQuery{};
+  const ScaledAmount free = Scale(query.freeBytes);
+  const ScaledAmount total = Scale(query.totalBytes);
+  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %s%s \x02/\x02 %s%s \x02]\x02", free.text,
+                free.unit, total.text, total.unit);
+}
+
+}  // namespace ostrakin

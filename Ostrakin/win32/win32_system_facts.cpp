@@ -1,0 +1,71 @@
+#include "win32_system_facts.h"
+
+#include <windows.h>
+
+namespace ostrakin {
+
+static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record the query is asked to fill");
+static_assert(sizeof(RegistryKey) == sizeof(HKEY), "an HKEY travels as a RegistryKey");
+
+MemorySnapshot Win32SystemFacts::Memory() {
+  MEMORYSTATUS status = {};
+  status.dwLength = sizeof status;
+  GlobalMemoryStatus(&status);
+  MemorySnapshot snapshot;
+  snapshot.totalPhys = uint32_t(status.dwTotalPhys);
+  snapshot.availPhys = uint32_t(status.dwAvailPhys);
+  return snapshot;
+}
+
+bool Win32SystemFacts::QueryDiskSpace(const char* drivePath, DiskQuery* query) {
+  ULARGE_INTEGER availableToCaller, total, free;
+  if (!GetDiskFreeSpaceExA(drivePath, &availableToCaller, &total, &free)) return false;
+  query->freeBytes = free.QuadPart;
+  query->totalBytes = total.QuadPart;
+  return true;
+}
+
+bool Win32SystemFacts::QueryOsVersion(OsVersion* version) {
+  OSVERSIONINFOA info = {};
+  info.dwOSVersionInfoSize = 148;
+  // The non-Ex name is deprecated in new SDKs, but it is the call the answer is defined by.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!GetVersionExA(&info)) return false;
+#pragma GCC diagnostic pop
+  version->major = info.dwMajorVersion;
+  version->minor = info.dwMinorVersion;
+  version->platformId = info.dwPlatformId;
+  return true;
+}
+
+bool Win32SystemFacts::OpenMachineKey(const char* path, RegistryKey* key) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) {
+    return false;
+  }
+  *key = opened;
+  return true;
+}
+
+bool Win32SystemFacts::QueryValue(RegistryKey key, const char* name, void* data, uint32_t* size) {
+  DWORD bytes = *size;
+  const LONG status = RegQueryValueExA(static_cast<HKEY>(key), name, nullptr, nullptr,
+                                       static_cast<BYTE*>(data), &bytes);
+  if (status != ERROR_SUCCESS) return false;
+  *size = bytes;
+  return true;
+}
+
+void Win32SystemFacts::CloseKey(RegistryKey key) {
+  RegCloseKey(static_cast<HKEY>(key));
+}
+
+ScreenSize Win32SystemFacts::FullScreenSize() {
+  ScreenSize size;
+  size.width = GetSystemMetrics(SM_CXFULLSCREEN);
+  size.height = GetSystemMetrics(SM_CYFULLSCREEN);
+  return size;
+}
+
+}  // namespace ostrakin
