@@ -1,0 +1,80 @@
+// The stand-in host's own logic: finding tags in a message, rendering 0x02, reading keywords
+// from a catalogue.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "catalogue_keywords.h"
+#include "control_bytes.h"
+#include "tag_expansion.h"
+
+namespace standin {
+namespace {
+
+// Answers tags that end in "K)" with "<tag>" in angle brackets; records every tag it is asked.
+struct RecordingAnswerer {
+  std::vector<std::string> asked;
+  bool operator()(const std::string& tag, std::string* answer) {
+    asked.push_back(tag);
+    if (tag.size() < 3 || tag.compare(tag.size() - 2, 2, "K)") != 0) return false;
+    *answer = "<" + tag.substr(2, tag.size() - 3) + ">";
+    return true;
+  }
+};
+
+TEST(TagExpansion, PutsAnswersWhereTagsStoodAndLeavesTheRest) {
+  const struct {
+    const char* message;
+    const char* expanded;
+    std::vector<std::string> asked;
+  } cases[] = {
+      {"no tags at all", "no tags at all", {}},
+      {"(!OK)", "<OK>", {"(!OK)"}},
+      {"a (!OK) b (!NO) c (!AK)", "a <OK> b (!NO) c <AK>", {"(!OK)", "(!NO)", "(!AK)"}},
+      {"(!OK)(!OK)", "<OK><OK>", {"(!OK)", "(!OK)"}},
+      {"(!a (!OK) z", "(!a <OK> z", {"(!OK)"}},  // a "(" starts afresh
+      {"(!OK", "(!OK", {}},                      // unclosed: not a tag
+      {"(OK) !OK) ( !OK)", "(OK) !OK) ( !OK)", {}},
+      {"(!) (!K)", "(!) <K>", {"(!)", "(!K)"}},
+      {"", "", {}},
+  };
+  for (const auto& c : cases) {
+    RecordingAnswerer answerer;
+    EXPECT_EQ(c.expanded, ExpandTags(c.message, std::ref(answerer))) << c.message;
+    EXPECT_EQ(c.asked, answerer.asked) << c.message;
+  }
+}
+
+TEST(ControlBytes, RendersForTheirDestination) {
+  const std::string answer = "\x02[\x02 a \x02/\x02 b \x02]\x02";
+  EXPECT_EQ(answer, RenderControlBytes(answer, ControlBytes::Raw));
+  EXPECT_EQ("[ a / b ]", RenderControlBytes(answer, ControlBytes::Drop));
+  EXPECT_EQ("\x1b[1m[\x1b[22m a \x1b[1m/\x1b[22m b \x1b[1m]\x1b[22m",
+            RenderControlBytes(answer, ControlBytes::Bold));
+  // An odd count of control bytes must not leave the terminal bold.
+  EXPECT_EQ("\x1b[1mx\x1b[22m", RenderControlBytes("\x02x", ControlBytes::Bold));
+}
+
+TEST(CatalogueKeywords, ExpandsTheTemplateOncePerDriveLetter) {
+  auto tags = std::make_unique<TagCatalogue>();
+  std::memset(tags.get(), 'x', sizeof(TagCatalogue));  // no terminators anywhere else
+  tags->count = 3;
+  std::strcpy(tags->tagTexts[0], "(!VuskDisk*)  <replace the * with drive letter!>");
+  std::strcpy(tags->tagTexts[1], "(!VuskRamStat)");
+  std::memset(tags->tagTexts[2], 'y', OSTRAKIN_CATALOGUE_TEXT_SIZE);  // unterminated slot
+  const std::vector<std::string> keywords = KeywordsFromCatalogue(*tags);
+  ASSERT_EQ(28u, keywords.size());
+  EXPECT_EQ("(!VuskDiskA)", keywords[0]);
+  EXPECT_EQ("(!VuskDiskZ)", keywords[25]);
+  EXPECT_EQ("(!VuskRamStat)", keywords[26]);
+  EXPECT_EQ(std::string(OSTRAKIN_CATALOGUE_TEXT_SIZE, 'y'), keywords[27]);
+
+  tags->count = 1000;  // a count beyond the slots is not followed
+  EXPECT_EQ(size_t(26 + 1 + OSTRAKIN_CATALOGUE_SLOTS - 2), KeywordsFromCatalogue(*tags).size());
+}
+
+}  // namespace
+}  // namespace standin

@@ -1,0 +1,113 @@
+// The stand-in host as a user runs it: a separate process that loads the DLL by path.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "frame.h"
+#include "windows_test_support.h"
+
+namespace ostrakin {
+namespace {
+
+using testing::Framed;
+using testing::ProgramDirectory;
+using testing::RunAndCapture;
+using testing::Visible;
+
+int RunHost(const std::string& arguments, std::string* output) {
+  return RunAndCapture("\"" + ProgramDirectory() + "StandInHost.exe\" " + arguments, output);
+}
+
+// Wine reports the Windows version that the per-program setting names; each run of the host is
+// a fresh process that reads it at start.
+class WineVersionForHost {
+ public:
+  explicit WineVersionForHost(const char* version) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                    nullptr);
+    RegSetValueExA(key_, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                   DWORD(strlen(version) + 1));
+  }
+  ~WineVersionForHost() {
+    RegCloseKey(key_);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+  }
+
+ private:
+  static constexpr char kKey[] = "Software\\Wine\\AppDefaults\\StandInHost.exe";
+  HKEY key_ = nullptr;
+};
+
+TEST(StandInHostE2E, NamesTheOperatingSystemWineImitates) {
+  const struct {
+    const char* wineVersion;
+    const char* name;
+  } cases[] = {
+      {"winxp", "Windows XP "},
+      {"win2k", "Windows 2000 "},
+      {"win2003", "Windows Server 2003 "},
+      {"win98", "Windows 98 "},
+      {"win95", "Windows 95 "},
+      {"winme", "Windows ME "},
+      {"nt40", "Windows NT 4.0 "},
+      {"nt351", "Windows NT 3.xx"},
+      {"win7", "Unknown OS"},
+      {"win10", "Unknown OS"},
+  };
+  for (const auto& c : cases) {
+    WineVersionForHost version(c.wineVersion);
+    std::string output;
+    ASSERT_EQ(0, RunHost("--raw (!VuskOSInfo)", &output)) << c.wineVersion;
+    EXPECT_EQ(Framed(std::string("^[^ ") + c.name + " ^]^\n"), output) << c.wineVersion;
+  }
+}
+
+TEST(StandInHostE2E, ReplacesAnsweredTagsAndLeavesTheRest) {
+  std::string output;
+  ASSERT_EQ(0, RunHost("--raw \"A (!vuskramstat) B (!VuskNothing) C (!VuskDisk*)\"", &output));
+  const size_t frameEnd = output.find("\x02]\x02");
+  ASSERT_EQ(0u, output.find("A \x02[\x02 ")) << Visible(output);
+  ASSERT_NE(std::string::npos, frameEnd) << Visible(output);
+  EXPECT_EQ(" B (!VuskNothing) C (!VuskDisk*)\n", output.substr(frameEnd + 3)) << Visible(output);
+}
+
+TEST(StandInHostE2E, DropsTheControlByteWhenPiped) {
+  std::string output;
+  ASSERT_EQ(0, RunHost("(!VuskRamBar)", &output));
+  EXPECT_EQ(std::string::npos, output.find('\x02')) << Visible(output);
+  EXPECT_EQ(0u, output.find("[ ")) << output;
+  EXPECT_EQ(" ]\n", output.substr(output.size() - 3)) << output;
+}
+
+TEST(StandInHostE2E, ShowsTheWholePlugInWithoutAMessage) {
+  std::string output;
+  ASSERT_EQ(0, RunHost("", &output));
+  EXPECT_EQ(0u, output.find("Plug-in: Tavrin's Pelicor\nCommands: 0\nTags: 6\n")) << output;
+  EXPECT_NE(std::string::npos, output.find("Answers: 31\n")) << output;
+  EXPECT_NE(std::string::npos, output.find("  (!VuskDiskZ)    [ ")) << output;
+  EXPECT_NE(std::string::npos, output.find("  (!VuskCPUInfo)  [ ")) << output;
+  EXPECT_NE(
+      std::string::npos,
+      output.find("Ping \"smppg\":\n  Pong!\n  #/brb I'll be back in 5 seconds\n  #5#/online\n"))
+      << output;
+}
+
+TEST(StandInHostE2E, PingOption) {
+  std::string output;
+  ASSERT_EQ(0, RunHost("--ping", &output));
+  EXPECT_EQ("Pong!\n#/brb I'll be back in 5 seconds\n#5#/online\n", output);
+}
+
+TEST(StandInHostE2E, NamesAMissingEntryPoint) {
+  std::string output;
+  EXPECT_EQ(2, RunHost("--plugin \"" + ProgramDirectory() + "IncompletePlugin.dll\" (!VuskOSInfo)",
+                       &output));
+  EXPECT_NE(std::string::npos, output.find("does not export the entry point ParseTag")) << output;
+  EXPECT_EQ(2, RunHost("--plugin NoSuchPlugin.dll", &output));
+  EXPECT_NE(std::string::npos, output.find("cannot load NoSuchPlugin.dll")) << output;
+}
+
+}  // namespace
+}  // namespace ostrakin

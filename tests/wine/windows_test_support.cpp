@@ -1,0 +1,108 @@
+#include "windows_test_support.h"
+
+namespace ostrakin::testing {
+
+std::string ProgramDirectory() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string directory(path, length);
+  return directory.substr(0, directory.find_last_of("\\/") + 1);
+}
+
+int RunAndCapture(const std::string& commandLine, std::string* output) {
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return -1;
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = writeEnd;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION process = {};
+  std::string mutableLine = commandLine;
+  const BOOL started = CreateProcessA(nullptr, &mutableLine[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                      nullptr, &startup, &process);
+  CloseHandle(writeEnd);
+  if (!started) {
+    CloseHandle(readEnd);
+    return -1;
+  }
+  output->clear();
+  char chunk[4096];
+  DWORD got = 0;
+  while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got > 0)
+    output->append(chunk, got);
+  CloseHandle(readEnd);
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return int(exitCode);
+}
+
+MachineValueFixture::MachineValueFixture(const std::string& key, const std::string& name)
+    : key_(key), name_(name) {
+  // Find the outermost missing key, so that the fixture removes exactly what it adds.
+  for (size_t end = key.find('\\');; end = key.find('\\', end + 1)) {
+    const std::string prefix = key.substr(0, end);
+    HKEY probe = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, prefix.c_str(), 0, KEY_READ, &probe) != ERROR_SUCCESS) {
+      createdRoot_ = prefix;
+      break;
+    }
+    RegCloseKey(probe);
+    if (end == std::string::npos) break;
+  }
+  HKEY opened = nullptr;
+  if (createdRoot_.empty() &&
+      RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &opened) == ERROR_SUCCESS) {
+    DWORD size = 0;
+    if (RegQueryValueExA(opened, name.c_str(), nullptr, &originalType_, nullptr, &size) ==
+        ERROR_SUCCESS) {
+      originalBytes_.resize(size);
+      hadValue_ =
+          RegQueryValueExA(opened, name.c_str(), nullptr, &originalType_,
+                           reinterpret_cast<BYTE*>(&originalBytes_[0]), &size) == ERROR_SUCCESS;
+    }
+    RegCloseKey(opened);
+  }
+}
+
+MachineValueFixture::~MachineValueFixture() {
+  if (!createdRoot_.empty()) {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, createdRoot_.c_str());
+  } else if (hadValue_) {
+    Set(originalType_, originalBytes_);
+  } else {
+    Remove();
+  }
+}
+
+bool MachineValueFixture::Set(DWORD type, const std::string& bytes) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                      &key, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const LONG status =
+      RegSetValueExA(key, name_.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                     DWORD(bytes.size()));
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS;
+}
+
+bool MachineValueFixture::Remove() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+    return true;
+  }
+  const LONG status = RegDeleteValueA(key, name_.c_str());
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace ostrakin::testing

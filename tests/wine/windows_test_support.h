@@ -1,0 +1,38 @@
+// Helpers for the tests that run as Windows programs under Wine.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ostrakin::testing {
+
+// The folder this program was started from, with a trailing backslash. The build puts every
+// Windows binary there.
+std::string ProgramDirectory();
+
+// Runs a command line to completion; returns its exit code and what it wrote to standard
+// output, or -1 when it could not be started.
+int RunAndCapture(const std::string& commandLine, std::string* output);
+
+// A registry value under HKEY_LOCAL_MACHINE set for the lifetime of the object. Afterwards the
+// value is restored as it was (or removed), and any key that had to be created is deleted.
+class MachineValueFixture {
+ public:
+  MachineValueFixture(const std::string& key, const std::string& name);
+  ~MachineValueFixture();
+  MachineValueFixture(const MachineValueFixture&) = delete;
+  MachineValueFixture& operator=(const MachineValueFixture&) = delete;
+
+  bool Set(DWORD type, const std::string& bytes);
+  bool Remove();
+
+ private:
+  std::string key_, name_;
+  std::string createdRoot_;  // the outermost key this fixture created, if any
+  bool hadValue_ = false;
+  DWORD originalType_ = 0;
+  std::string originalBytes_;
+};
+
+}  // namespace ostrakin::testing
