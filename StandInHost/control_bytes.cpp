@@ -2,20 +2,24 @@
 
 namespace standin {
 
-std::string RenderControlBytes(const std::string& text, ControlBytes mode) {
-  if (mode == ControlBytes::Raw) return text;
-  std::string rendered;
+std::vector<StyledRun> SplitAtControlBytes(const std::string& text) {
+  std::vector<StyledRun> runs;
   bool bold = false;
-  for (char c : text) {
-    if (c != '\x02') {
-      rendered += c;
-    } else if (mode == ControlBytes::Bold) {
-      rendered += bold ? "\x1b[22m" : "\x1b[1m";
-      bold = !bold;
-    }
+  size_t start = 0;
+  for (size_t at = 0; at <= text.size(); ++at) {
+    if (at < text.size() && text[at] != '\x02') continue;
+    if (at > start) runs.push_back({text.substr(start, at - start), bold});
+    bold = !bold;
+    start = at + 1;
   }
-  if (bold) rendered += "\x1b[22m";
-  return rendered;
+  return runs;
+}
+
+std::string DropControlBytes(const std::string& text) {
+  std::string dropped;
+  for (const StyledRun& run : SplitAtControlBytes(text))
+    dropped += run.text;
+  return dropped;
 }
 
 }  // namespace standin

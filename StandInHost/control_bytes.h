@@ -2,15 +2,20 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace standin {
 
-enum class ControlBytes {
-  Bold,  // on a terminal: each 0x02 toggles bold (ANSI), and bold never outlives the text
-  Drop,  // into a pipe or file: 0x02 is removed
-  Raw,   // the exact bytes
+struct StyledRun {
+  std::string text;
+  bool bold;
 };
 
-std::string RenderControlBytes(const std::string& text, ControlBytes mode);
+// The text between control bytes, each 0x02 toggling bold, starting plain. Empty runs are left
+// out, so an unmatched 0x02 at the end leaves nothing bold behind.
+std::vector<StyledRun> SplitAtControlBytes(const std::string& text);
+
+// The text without its control bytes, for a pipe or a file.
+std::string DropControlBytes(const std::string& text);
 
 }  // namespace standin

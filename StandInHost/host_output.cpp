@@ -2,22 +2,56 @@
 
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 
 #include <cstdio>
 
+#include "control_bytes.h"
+
 namespace standin {
+namespace {
+
+// Bold is the console's own bright attribute: a Windows console shows escape sequences as text
+// unless told otherwise.
+void WriteToConsole(HANDLE console, const std::string& text) {
+  CONSOLE_SCREEN_BUFFER_INFO info = {};
+  GetConsoleScreenBufferInfo(console, &info);
+  const WORD normal = info.wAttributes;
+  for (const StyledRun& run : SplitAtControlBytes(text)) {
+    SetConsoleTextAttribute(console, run.bold ? WORD(normal | FOREGROUND_INTENSITY) : normal);
+    DWORD written = 0;
+    WriteConsoleA(console, run.text.data(), DWORD(run.text.size()), &written, nullptr);
+  }
+  SetConsoleTextAttribute(console, normal);
+}
+
+void WriteBytes(const std::string& bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  std::fflush(stdout);
+}
+
+}  // namespace
 
 HostOutput::HostOutput(bool raw) {
   // Exact bytes: no "\n" to "\r\n" translation on the way out.
   _setmode(_fileno(stdout), _O_BINARY);
-  mode_ = raw ? ControlBytes::Raw
-              : (_isatty(_fileno(stdout)) ? ControlBytes::Bold : ControlBytes::Drop);
+  DWORD consoleMode = 0;
+  const bool console = GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &consoleMode) != 0;
+  mode_ = raw ? Mode::Raw : (console ? Mode::Console : Mode::Drop);
 }
 
 void HostOutput::Write(const std::string& text) const {
-  const std::string rendered = RenderControlBytes(text, mode_);
-  std::fwrite(rendered.data(), 1, rendered.size(), stdout);
-  std::fflush(stdout);
+  switch (mode_) {
+    case Mode::Console:
+      WriteToConsole(GetStdHandle(STD_OUTPUT_HANDLE), text);
+      return;
+    case Mode::Drop:
+      WriteBytes(DropControlBytes(text));
+      return;
+    case Mode::Raw:
+      WriteBytes(text);
+      return;
+  }
 }
 
 }  // namespace standin

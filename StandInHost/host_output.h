@@ -3,19 +3,18 @@
 
 #include <string>
 
-#include "control_bytes.h"
-
 namespace standin {
 
 class HostOutput {
  public:
-  // Bold on a terminal, dropped elsewhere, or exact bytes when `raw`.
+  // Bold on a console, dropped into a pipe or file, or the exact bytes when `raw`.
   explicit HostOutput(bool raw);
   void Write(const std::string& text) const;
   void Line(const std::string& text) const { Write(text + "\n"); }
 
  private:
-  ControlBytes mode_;
+  enum class Mode { Console, Drop, Raw };
+  Mode mode_;
 };
 
 }  // namespace standin

@@ -48,14 +48,19 @@ TEST(TagExpansion, PutsAnswersWhereTagsStoodAndLeavesTheRest) {
   }
 }
 
-TEST(ControlBytes, RendersForTheirDestination) {
+TEST(ControlBytes, EachControlByteTogglesBold) {
   const std::string answer = "\x02[\x02 a \x02/\x02 b \x02]\x02";
-  EXPECT_EQ(answer, RenderControlBytes(answer, ControlBytes::Raw));
-  EXPECT_EQ("[ a / b ]", RenderControlBytes(answer, ControlBytes::Drop));
-  EXPECT_EQ("\x1b[1m[\x1b[22m a \x1b[1m/\x1b[22m b \x1b[1m]\x1b[22m",
-            RenderControlBytes(answer, ControlBytes::Bold));
-  // An odd count of control bytes must not leave the terminal bold.
-  EXPECT_EQ("\x1b[1mx\x1b[22m", RenderControlBytes("\x02x", ControlBytes::Bold));
+  const std::vector<StyledRun> runs = SplitAtControlBytes("x" + answer);
+  const std::vector<std::pair<std::string, bool>> expected = {
+      {"x", false}, {"[", true}, {" a ", false}, {"/", true}, {" b ", false}, {"]", true}};
+  ASSERT_EQ(expected.size(), runs.size());
+  for (size_t i = 0; i < runs.size(); ++i) {
+    EXPECT_EQ(expected[i].first, runs[i].text) << i;
+    EXPECT_EQ(expected[i].second, runs[i].bold) << i;
+  }
+  EXPECT_EQ("[ a / b ]", DropControlBytes(answer));
+  EXPECT_EQ("plain", DropControlBytes("plain"));
+  EXPECT_TRUE(SplitAtControlBytes("\x02\x02\x02").empty());
 }
 
 TEST(CatalogueKeywords, ExpandsTheTemplateOncePerDriveLetter) {

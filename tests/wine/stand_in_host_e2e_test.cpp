@@ -109,5 +109,14 @@ TEST(StandInHostE2E, NamesAMissingEntryPoint) {
   EXPECT_NE(std::string::npos, output.find("cannot load NoSuchPlugin.dll")) << output;
 }
 
+TEST(QuillabyE2E, WithNoHostListeningExitsAtOnceSilently) {
+  const DWORD start = GetTickCount();
+  std::string output = "not run";
+  EXPECT_EQ(
+      0, RunAndCapture("\"" + ProgramDirectory() + "Quillaby.exe\" any arguments at all", &output));
+  EXPECT_EQ("", output);
+  EXPECT_LT(GetTickCount() - start, 5000u);
+}
+
 }  // namespace
 }  // namespace ostrakin

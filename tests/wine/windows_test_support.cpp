@@ -44,6 +44,85 @@ int RunAndCapture(const std::string& commandLine, std::string* output) {
   return int(exitCode);
 }
 
+ChildProcess::~ChildProcess() {
+  if (process_ != nullptr && Finish(5000) < 0) TerminateProcess(process_, 1);
+  for (HANDLE handle : {process_, input_, output_}) {
+    if (handle != nullptr) CloseHandle(handle);
+  }
+}
+
+bool ChildProcess::Start(const std::string& commandLine) {
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE childInput = nullptr, childOutput = nullptr;
+  if (!CreatePipe(&childInput, &input_, &inherit, 0)) return false;
+  if (!CreatePipe(&output_, &childOutput, &inherit, 0)) return false;
+  SetHandleInformation(input_, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = childInput;
+  startup.hStdOutput = childOutput;
+  startup.hStdError = childOutput;
+  PROCESS_INFORMATION process = {};
+  std::string mutableLine = commandLine;
+  const BOOL started = CreateProcessA(nullptr, &mutableLine[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                      nullptr, &startup, &process);
+  CloseHandle(childInput);
+  CloseHandle(childOutput);
+  if (!started) return false;
+  CloseHandle(process.hThread);
+  process_ = process.hProcess;
+  return true;
+}
+
+bool ChildProcess::WriteLine(const std::string& line) {
+  const std::string text = line + "\n";
+  DWORD written = 0;
+  return WriteFile(input_, text.data(), DWORD(text.size()), &written, nullptr) &&
+         written == text.size();
+}
+
+bool ChildProcess::WaitForLine(const std::string& text, DWORD timeoutMs, std::string* found) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    for (size_t end; (end = pending_.find('\n')) != std::string::npos;) {
+      const std::string line = pending_.substr(0, end);
+      pending_.erase(0, end + 1);
+      transcript_ += line + "\n";
+      if (line.find(text) != std::string::npos) {
+        if (found != nullptr) *found = line;
+        return true;
+      }
+    }
+    DWORD available = 0;
+    if (!PeekNamedPipe(output_, nullptr, 0, nullptr, &available, nullptr)) return false;
+    if (available > 0) {
+      char chunk[4096];
+      DWORD got = 0;
+      if (!ReadFile(output_, chunk, sizeof chunk < available ? sizeof chunk : available, &got,
+                    nullptr)) {
+        return false;
+      }
+      pending_.append(chunk, got);
+      continue;
+    }
+    if (GetTickCount() - start > timeoutMs) return false;
+    Sleep(10);
+  }
+}
+
+int ChildProcess::Finish(DWORD timeoutMs) {
+  if (input_ != nullptr) {
+    CloseHandle(input_);
+    input_ = nullptr;
+  }
+  if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD exitCode = 0;
+  GetExitCodeProcess(process_, &exitCode);
+  return int(exitCode);
+}
+
 MachineValueFixture::MachineValueFixture(const std::string& key, const std::string& name)
     : key_(key), name_(name) {
   // Find the outermost missing key, so that the fixture removes exactly what it adds.

@@ -15,6 +15,28 @@ std::string ProgramDirectory();
 // output, or -1 when it could not be started.
 int RunAndCapture(const std::string& commandLine, std::string* output);
 
+// A program running beside the test, with its standard input and output on pipes.
+class ChildProcess {
+ public:
+  ChildProcess() = default;
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  bool Start(const std::string& commandLine);
+  bool WriteLine(const std::string& line);
+  // Reads output lines until one contains `text`, or `timeoutMs` passes; true when found.
+  // Every line read is kept in Transcript().
+  bool WaitForLine(const std::string& text, DWORD timeoutMs, std::string* line = nullptr);
+  // Ends the input and waits for the program to exit; returns its exit code (-1 on timeout).
+  int Finish(DWORD timeoutMs);
+  const std::string& Transcript() const { return transcript_; }
+
+ private:
+  HANDLE process_ = nullptr, input_ = nullptr, output_ = nullptr;
+  std::string pending_, transcript_;
+};
+
 // A registry value under HKEY_LOCAL_MACHINE set for the lifetime of the object. Afterwards the
 // value is restored as it was (or removed), and any key that had to be created is deleted.
 class MachineValueFixture {

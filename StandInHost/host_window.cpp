@@ -1,0 +1,115 @@
+#include "host_window.h"
+
+namespace standin {
+namespace {
+
+constexpr char kClassName[] = "StandInChatHostWindow";
+constexpr UINT kInputLine = WM_APP + 1;
+constexpr UINT kQuit = WM_APP + 2;
+
+// True when `size` bytes at `address` are committed, readable memory of this process.
+bool IsReadable(const void* address, size_t size) {
+  MEMORY_BASIC_INFORMATION info = {};
+  if (address == nullptr || VirtualQuery(address, &info, sizeof info) != sizeof info) return false;
+  const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
+                         PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+  const char* end = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
+  return info.State == MEM_COMMIT && (info.Protect & readable) != 0 &&
+         (info.Protect & PAGE_GUARD) == 0 && static_cast<const char*>(address) + size <= end;
+}
+
+}  // namespace
+
+HostWindow::~HostWindow() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+bool HostWindow::Create(std::string* error) {
+  // Registered by name, as every sender registers them: the numbers are the system's.
+  toastMessage_ = RegisterWindowMessageA("Zorvanta_DisplayToast");
+  pluginChangeMessage_ = RegisterWindowMessageA("Zorvanta_PluginChange");
+
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = &HostWindow::Procedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = kClassName;
+  if (!RegisterClassA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    *error = "cannot register the window class (error " + std::to_string(GetLastError()) + ")";
+    return false;
+  }
+  // A top-level window, never shown: broadcasts reach it, a message-only window would not.
+  window_ = CreateWindowExA(0, kClassName, "Stand-in chat host", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                            100, nullptr, nullptr, windowClass.hInstance, this);
+  if (window_ == nullptr) {
+    *error = "cannot create the host window (error " + std::to_string(GetLastError()) +
+             "); under Wine a window needs an X display (DISPLAY)";
+    return false;
+  }
+  return true;
+}
+
+bool HostWindow::PostInputLine(const std::string& line) {
+  auto* copy = new std::string(line);
+  if (PostMessageA(window_, kInputLine, 0, reinterpret_cast<LPARAM>(copy))) return true;
+  delete copy;
+  return false;
+}
+
+void HostWindow::PostQuit() {
+  PostMessageA(window_, kQuit, 0, 0);
+}
+
+void HostWindow::RunMessageLoop() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+void HostWindow::DispatchPending() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self != nullptr && self->window_ == window) return self->Handle(message, wParam, lParam);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT HostWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == toastMessage_ && toastMessage_ != 0) {
+    const auto* request = reinterpret_cast<const ToastRequest*>(wParam);
+    if (!IsReadable(request, sizeof *request)) request = nullptr;
+    return handlers_.toast ? handlers_.toast(request, wParam, lParam) : 0;
+  }
+  if (message == pluginChangeMessage_ && pluginChangeMessage_ != 0) {
+    if (handlers_.pluginChange) handlers_.pluginChange(wParam, lParam);
+    return 0;
+  }
+  switch (message) {
+    case kInputLine: {
+      const auto* line = reinterpret_cast<std::string*>(lParam);
+      if (handlers_.inputLine) handlers_.inputLine(*line);
+      delete line;
+      return 0;
+    }
+    case kQuit:
+      PostQuitMessage(0);
+      return 0;
+    case WM_DESTROY:
+      window_ = nullptr;
+      return 0;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+}  // namespace standin

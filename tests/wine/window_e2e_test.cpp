@@ -1,0 +1,165 @@
+// The messages a chat host hears, delivered to the stand-in host's window: toast requests from
+// the real DLL in the host's own process, plug-in change notices from Quillaby in another.
+// These tests need an X display (scripts/test starts Xvfb).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host_window.h"
+#include "windows_test_support.h"
+
+namespace ostrakin {
+namespace {
+
+using testing::ChildProcess;
+using testing::ProgramDirectory;
+using testing::RunAndCapture;
+
+// The toast functions as a caller with a 32-bit slot per argument sees them: the flag's slot
+// can carry bits above the byte the function reads.
+using ToastBySlots = intptr_t(__cdecl*)(uint32_t, uint32_t, uint32_t, uint32_t);
+
+struct HeardToast {
+  unsigned char record[sizeof(ToastRequest)];
+  bool readable;
+  LPARAM lParam;
+};
+
+class ToastE2E : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    standin::HostWindow::Handlers handlers;
+    handlers.toast = [this](const ToastRequest* request, WPARAM, LPARAM lParam) {
+      HeardToast toast = {};
+      toast.readable = request != nullptr;
+      if (request != nullptr) std::memcpy(toast.record, request, sizeof toast.record);
+      toast.lParam = lParam;
+      heard_.push_back(toast);
+      return standin::kToastShown;
+    };
+    window_ = std::make_unique<standin::HostWindow>(handlers);
+    std::string error;
+    ASSERT_TRUE(window_->Create(&error)) << error;
+    module_ = LoadLibraryA((ProgramDirectory() + "Ostrakin.dll").c_str());
+    ASSERT_NE(nullptr, module_);
+    narrow_ = Resolve("DisplayToast");
+    wide_ = Resolve("DisplayToastW");
+    ASSERT_NE(nullptr, narrow_);
+    ASSERT_NE(nullptr, wide_);
+  }
+  void TearDown() override {
+    window_.reset();
+    if (module_ != nullptr) FreeLibrary(module_);
+  }
+  ToastBySlots Resolve(const char* name) {
+    return reinterpret_cast<ToastBySlots>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+  }
+
+  std::unique_ptr<standin::HostWindow> window_;
+  HMODULE module_ = nullptr;
+  ToastBySlots narrow_ = nullptr, wide_ = nullptr;
+  std::vector<HeardToast> heard_;
+};
+
+TEST_F(ToastE2E, TheHostWindowReceivesTheExactRecord) {
+  const struct {
+    uint32_t flagSlot;
+    uint32_t flagWord;
+  } flags[] = {{1, 0xFFFFFFFF}, {255, 0xFFFFFFFF}, {0, 0}, {0x100, 0}, {0x201, 0xFFFFFFFF}};
+  for (const auto& flag : flags) {
+    for (ToastBySlots toast : {narrow_, wide_}) {
+      heard_.clear();
+      toast(0x11111111, 0x22222222, 0x33333333, flag.flagSlot);
+      ASSERT_EQ(1u, heard_.size()) << "the send waits until the window has handled it";
+      ASSERT_TRUE(heard_[0].readable);
+      uint32_t expected[5] = {0x22222222, 0x11111111, 0x33333333, flag.flagWord, 0};
+      EXPECT_EQ(0, std::memcmp(expected, heard_[0].record, sizeof expected))
+          << "flag slot " << flag.flagSlot;
+      EXPECT_EQ(toast == wide_ ? 1 : 0, heard_[0].lParam);
+    }
+  }
+}
+
+TEST_F(ToastE2E, ReturnsWhatTheBroadcastSendReturns) {
+  // A broadcast send answers for all windows at once; the window's own answer comes back only
+  // from a send to it alone. The toast functions must pass on the broadcast's result as it is.
+  const ToastRequest record = {2, 1, 3, 0, 0};
+  const LRESULT direct =
+      SendMessageA(window_->Handle(), window_->ToastMessage(), WPARAM(&record), 0);
+  EXPECT_EQ(standin::kToastShown, direct);
+  for (LPARAM lParam : {0, 1}) {
+    const LRESULT broadcast =
+        SendMessageA(HWND_BROADCAST, window_->ToastMessage(), WPARAM(&record), lParam);
+    const intptr_t returned = (lParam == 0 ? narrow_ : wide_)(1, 2, 3, 0);
+    EXPECT_EQ(broadcast, returned) << "lParam " << lParam;
+  }
+}
+
+int RunQuillaby(std::string* output) {
+  return RunAndCapture("\"" + ProgramDirectory() + "Quillaby.exe\" ignored --arguments", output);
+}
+
+TEST(PluginChangeE2E, QuillabyNoticesReachAListeningHost) {
+  ChildProcess host;
+  ASSERT_TRUE(host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" --listen"));
+  ASSERT_TRUE(host.WaitForLine("Listening for", 20000)) << host.Transcript();
+  for (int run = 1; run <= 2; ++run) {
+    std::string output = "not run";
+    EXPECT_EQ(0, RunQuillaby(&output)) << "run " << run;
+    EXPECT_EQ("", output) << "run " << run;
+    ASSERT_TRUE(host.WaitForLine("Plug-in change notice (wParam 0, lParam 0)", 10000))
+        << "run " << run << "\n"
+        << host.Transcript();
+  }
+  EXPECT_EQ(0, host.Finish(10000));
+}
+
+bool Copy(const std::string& from, const std::string& to) {
+  return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+}
+
+TEST(PluginChangeE2E, AReleasedPlugInFileCanBeReplacedWhileTheHostRuns) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder =
+      std::string(temp) + "ostrakin-replace-" + std::to_string(GetCurrentProcessId()) + "\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string plugin = folder + "Ostrakin.dll";
+  ASSERT_TRUE(Copy(ProgramDirectory() + "Ostrakin.dll", plugin));
+
+  {
+    ChildProcess host;
+    ASSERT_TRUE(host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" --listen --plugin \"" +
+                           plugin + "\""));
+    ASSERT_TRUE(host.WaitForLine("Listening for", 20000)) << host.Transcript();
+    ASSERT_TRUE(host.WriteLine("os: (!VuskOSInfo)"));
+    ASSERT_TRUE(host.WaitForLine("os: [ ", 10000)) << host.Transcript();
+
+    // While the host holds the library, its file cannot be replaced.
+    EXPECT_FALSE(Copy(ProgramDirectory() + "ReplacementPlugin.dll", plugin));
+    EXPECT_EQ(DWORD(ERROR_SHARING_VIOLATION), GetLastError());
+
+    std::string output;
+    ASSERT_EQ(0, RunQuillaby(&output));
+    ASSERT_TRUE(host.WaitForLine("released " + plugin, 10000)) << host.Transcript();
+    ASSERT_TRUE(Copy(ProgramDirectory() + "ReplacementPlugin.dll", plugin))
+        << "error " << GetLastError();
+
+    ASSERT_TRUE(host.WriteLine("os: (!VuskOSInfo)"));
+    EXPECT_TRUE(host.WaitForLine("Loaded " + plugin + " again: Replacement plug-in", 10000))
+        << host.Transcript();
+    EXPECT_TRUE(host.WaitForLine("os: [ answered by the replacement ]", 10000))
+        << host.Transcript();
+    EXPECT_EQ(0, host.Finish(10000));
+  }
+  DeleteFileA(plugin.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+}  // namespace ostrakin
