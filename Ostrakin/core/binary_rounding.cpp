@@ -4,12 +4,7 @@ namespace ostrakin {
 namespace {
 
 int BitLength(uint64_t value) {
-  int length = 0;
-  while (value != 0) {
-    ++length;
-    value >>= 1;
-  }
-  return length;
+  return value == 0 ? 0 : 64 - __builtin_clzll(value);
 }
 
 // Shifts a mantissa below 2^32 so that bit 31 is its top bit.

@@ -1,5 +1,7 @@
 #include "keyword_table.h"
 
+#include <cstring>
+
 #include "ascii.h"
 
 namespace ostrakin {
@@ -78,11 +80,52 @@ static_assert(EveryRowOwnsItsKey(), "two keywords share a length and key letter"
 
 constexpr CandidateIndex kCandidates = BuildCandidateIndex();
 
-bool EqualIgnoringAsciiCase(const char* a, const char* b, size_t length) {
-  for (size_t i = 0; i < length; ++i) {
-    if (FoldAsciiCase(a[i]) != FoldAsciiCase(b[i])) return false;
+// Comparison eight bytes at a time: a keyword is at least eight bytes long, so its first and
+// its last eight bytes cover it. Both words of every keyword are folded in advance; only the
+// tag's are folded at run time.
+static_assert(kShortest >= 8, "a keyword must cover two words");
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "words are built in little-endian order");
+
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = kOnes * 0x80;
+
+constexpr uint64_t FoldedWord(const char* text) {
+  uint64_t word = 0;
+  for (int i = 0; i < 8; ++i)
+    word |= uint64_t(uint8_t(FoldAsciiCase(text[i]))) << (8 * i);
+  return word;
+}
+
+struct FoldedKeyword {
+  uint64_t head;
+  uint64_t tail;
+};
+
+constexpr struct FoldedKeywords {
+  FoldedKeyword row[kKeywordCount];
+} kFolded = [] {
+  FoldedKeywords folded{};
+  for (int i = 0; i < kKeywordCount; ++i) {
+    const char* text = kKeywordTable[i].text;
+    folded.row[i] = {FoldedWord(text), FoldedWord(text + ConstLength(text) - 8)};
   }
-  return true;
+  return folded;
+}();
+
+// Folds A-Z onto a-z in all eight bytes at once, and nothing else: a byte is upper case when
+// its low seven bits lie between 'A' and 'Z' and its top bit is clear.
+uint64_t FoldWord(uint64_t word) {
+  const uint64_t low7 = word & ~kHighBits;
+  const uint64_t atLeastA = low7 + kOnes * (0x80 - 'A');
+  const uint64_t aboveZ = low7 + kOnes * (0x80 - 'Z' - 1);
+  const uint64_t upper = atLeastA & ~aboveZ & ~word & kHighBits;
+  return word | (upper >> 2);
+}
+
+uint64_t LoadWord(const char* bytes) {
+  uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
 }
 
 }  // namespace
@@ -94,8 +137,10 @@ const KeywordRow* FindKeyword(const char* tag) {
   if (key < 0) return nullptr;
   const int candidate = kCandidates.row[length - kShortest][key];
   if (candidate < 0) return nullptr;
-  const KeywordRow& row = kKeywordTable[candidate];
-  return EqualIgnoringAsciiCase(tag, row.text, length) ? &row : nullptr;
+  const FoldedKeyword& folded = kFolded.row[candidate];
+  const bool equal =
+      FoldWord(LoadWord(tag)) == folded.head && FoldWord(LoadWord(tag + length - 8)) == folded.tail;
+  return equal ? &kKeywordTable[candidate] : nullptr;
 }
 
 }  // namespace ostrakin

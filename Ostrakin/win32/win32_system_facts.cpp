@@ -8,7 +8,7 @@ static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record the query is as
 static_assert(sizeof(RegistryKey) == sizeof(HKEY), "an HKEY travels as a RegistryKey");
 
 MemorySnapshot Win32SystemFacts::Memory() {
-  MEMORYSTATUS status = {};
+  MEMORYSTATUS status;  // GlobalMemoryStatus fills every member
   status.dwLength = sizeof status;
   GlobalMemoryStatus(&status);
   MemorySnapshot snapshot;
@@ -26,7 +26,7 @@ bool Win32SystemFacts::QueryDiskSpace(const char* drivePath, DiskQuery* query) {
 }
 
 bool Win32SystemFacts::QueryOsVersion(OsVersion* version) {
-  OSVERSIONINFOA info = {};
+  OSVERSIONINFOA info;  // read only when the call succeeds, so it need not be cleared
   info.dwOSVersionInfoSize = 148;
   // The non-Ex name is deprecated in new SDKs, but it is the call the answer is defined by.
 #pragma GCC diagnostic push

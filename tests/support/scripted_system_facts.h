@@ -30,6 +30,7 @@ class ScriptedSystemFacts : public SystemFacts {
   ScreenSize screen{1024, 719};
   std::vector<std::string> keys;  // keys that open
   std::vector<Value> values;
+  bool opensFail = false;    // every key fails to open, as without access rights
   bool queriesFail = false;  // every value query fails, as on a registry error
   bool disksWriteGarbageOnFailure = true;
 
@@ -77,6 +78,7 @@ class ScriptedSystemFacts : public SystemFacts {
   }
 
   bool OpenMachineKey(const char* path, RegistryKey* key) override {
+    if (opensFail) return false;
     for (size_t i = 0; i < keys.size(); ++i) {
       if (keys[i] == path) {
         ++opens;

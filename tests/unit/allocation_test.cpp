@@ -1,0 +1,78 @@
+// No entry point allocates: measured with a counting allocator, on every answer's path and on
+// its failure paths.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "catalogue.h"
+#include "counting_allocator.h"
+#include "identity_answers.h"
+#include "keyword_table.h"
+#include "parse_tag.h"
+#include "ping.h"
+#include "scripted_system_facts.h"
+#include "toast_request.h"
+
+namespace ostrakin {
+namespace {
+
+using testing::CountAllocations;
+using testing::ScriptedSystemFacts;
+
+TEST(Allocation, TheCounterSeesAllocations) {
+  void* volatile kept = nullptr;  // so the compiler cannot drop the allocations
+  CountAllocations count;
+  kept = std::malloc(16);
+  std::free(kept);
+  kept = new std::string(64, 'x');
+  delete static_cast<std::string*>(kept);
+  EXPECT_EQ(3, count.Count());  // malloc, new, and the string's characters
+}
+
+TEST(Allocation, NoAnswerAllocates) {
+  for (bool failing : {false, true}) {
+    ScriptedSystemFacts facts;
+    facts.SetValue(kProcessorKey, kProcessorNameValue, "Celeron");
+    facts.SetValue(kProcessorKey, kProcessorClockValue, std::string("\x2c\x01\0\0", 4));
+    facts.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, std::string(300, 'x'));
+    facts.diskSucceeds = facts.versionSucceeds = !failing;
+    facts.queriesFail = failing;
+    for (const KeywordRow& row : kKeywordTable) {
+      char result[400] = "";
+      CountAllocations count;
+      AnswerTag(facts, row.text, result);
+      EXPECT_EQ(0, count.Count()) << row.text << (failing ? " failing" : "");
+    }
+    for (const char* miss : {"(!VuskDisk*)", "", "(!vuskramba)"}) {
+      char result[16] = "";
+      CountAllocations count;
+      AnswerTag(facts, miss, result);
+      EXPECT_EQ(0, count.Count()) << miss;
+    }
+  }
+}
+
+class NullMessages : public WindowMessages {
+ public:
+  uint32_t Register(const char*) override { return 1; }
+  intptr_t SendToAllWindows(uint32_t, uintptr_t, intptr_t) override { return 1; }
+};
+
+TEST(Allocation, CatalogueNotificationAndToastDoNotAllocate) {
+  auto tags = std::make_unique<TagCatalogue>();
+  char name[32], reply[64];
+  CommandCatalogue commands;
+  NullMessages messages;
+  CountAllocations count;
+  PublishCatalogue(name, &commands, tags.get());
+  ReplyToNotification("smppg", reply);
+  ReplyToNotification("other", reply);
+  SendToast(messages, 1, 2, 3, 1, ToastText::Narrow);
+  EXPECT_EQ(0, count.Count());
+}
+
+}  // namespace
+}  // namespace ostrakin
