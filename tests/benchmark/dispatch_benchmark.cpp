@@ -42,13 +42,15 @@ void Dispatch(benchmark::State& state) {
 BENCHMARK_TEMPLATE(Dispatch, FindKeyword)->Name("index")->DenseRange(0, 2);
 BENCHMARK_TEMPLATE(Dispatch, SequentialReference)->Name("sequential")->DenseRange(0, 2);
 
-// Keeps each run's time per iteration, by name, for the ratio table.
+// Keeps each benchmark's time per iteration (the median when runs are repeated), by name, for
+// the ratio table.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   std::map<std::string, double> nanoseconds;
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
-      nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+      nanoseconds[run.run_name.str()] = run.GetAdjustedRealTime();
     }
     ConsoleReporter::ReportRuns(runs);
   }

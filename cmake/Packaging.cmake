@@ -1,0 +1,15 @@
+# cmake --install puts the shipped files in one folder; CPack zips them as
+# Ostrakin-<version>-win32.zip: the plug-in, the tool, the host authors' header, a readme.
+install(TARGETS Ostrakin RUNTIME DESTINATION . LIBRARY DESTINATION .)
+install(TARGETS Quillaby RUNTIME DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/Ostrakin/include/Ostrakin.h DESTINATION .)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/readme.txt.in ${CMAKE_BINARY_DIR}/readme.txt
+               @ONLY NEWLINE_STYLE WIN32)
+install(FILES ${CMAKE_BINARY_DIR}/readme.txt DESTINATION .)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Ostrakin)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME Ostrakin-${PROJECT_VERSION}-win32)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+include(CPack)
