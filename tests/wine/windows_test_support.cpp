@@ -10,38 +10,11 @@ std::string ProgramDirectory() {
 }
 
 int RunAndCapture(const std::string& commandLine, std::string* output) {
-  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return -1;
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION process = {};
-  std::string mutableLine = commandLine;
-  const BOOL started = CreateProcessA(nullptr, &mutableLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                      nullptr, &startup, &process);
-  CloseHandle(writeEnd);
-  if (!started) {
-    CloseHandle(readEnd);
-    return -1;
-  }
-  output->clear();
-  char chunk[4096];
-  DWORD got = 0;
-  while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got > 0)
-    output->append(chunk, got);
-  CloseHandle(readEnd);
-  WaitForSingleObject(process.hProcess, INFINITE);
-  DWORD exitCode = 0;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  return int(exitCode);
+  ChildProcess child;
+  if (!child.Start(commandLine)) return -1;
+  const int exitCode = child.Finish(INFINITE);
+  *output = child.Transcript();
+  return exitCode;
 }
 
 ChildProcess::~ChildProcess() {
@@ -117,6 +90,14 @@ int ChildProcess::Finish(DWORD timeoutMs) {
     CloseHandle(input_);
     input_ = nullptr;
   }
+  // Read what is left until the program closes its end, so that it never blocks on a full pipe.
+  char chunk[4096];
+  DWORD got = 0;
+  while (output_ != nullptr && ReadFile(output_, chunk, sizeof chunk, &got, nullptr) && got > 0) {
+    pending_.append(chunk, got);
+  }
+  transcript_ += pending_;
+  pending_.clear();
   if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return -1;
   DWORD exitCode = 0;
   GetExitCodeProcess(process_, &exitCode);

@@ -11,8 +11,8 @@ namespace ostrakin::testing {
 // Windows binary there.
 std::string ProgramDirectory();
 
-// Runs a command line to completion; returns its exit code and what it wrote to standard
-// output, or -1 when it could not be started.
+// Runs a command line to completion with no input; returns its exit code and what it wrote to
+// standard output and error, or -1 when it could not be started.
 int RunAndCapture(const std::string& commandLine, std::string* output);
 
 // A program running beside the test, with its standard input and output on pipes.
@@ -28,7 +28,8 @@ class ChildProcess {
   // Reads output lines until one contains `text`, or `timeoutMs` passes; true when found.
   // Every line read is kept in Transcript().
   bool WaitForLine(const std::string& text, DWORD timeoutMs, std::string* line = nullptr);
-  // Ends the input and waits for the program to exit; returns its exit code (-1 on timeout).
+  // Ends the input, reads the rest of the output into Transcript() and waits for the program
+  // to exit; returns its exit code (-1 on timeout).
   int Finish(DWORD timeoutMs);
   const std::string& Transcript() const { return transcript_; }
 
