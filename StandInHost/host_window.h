@@ -36,7 +36,6 @@ class HostWindow {
 
   HWND Handle() const { return window_; }
   UINT ToastMessage() const { return toastMessage_; }
-  UINT PluginChangeMessage() const { return pluginChangeMessage_; }
 
   // Hands a line to the window's thread; safe from any thread. False once the window is gone.
   bool PostInputLine(const std::string& line);
@@ -44,8 +43,6 @@ class HostWindow {
   void PostQuit();
   // Dispatches this thread's messages until PostQuit.
   static void RunMessageLoop();
-  // Dispatches the messages already queued for this thread, then returns.
-  static void DispatchPending();
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

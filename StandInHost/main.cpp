@@ -88,10 +88,18 @@ std::string Padded(std::string text, size_t width) {
   return text;
 }
 
+// What the host learns from PublishInfo.
+struct PublishedInfo {
+  char name[256] = {};
+  CommandCatalogue commands = {};
+  TagCatalogue tags = {};
+};
+
 void ShowOverview(const standin::HostOutput& out, const standin::PluginEntryPoints& plugin,
-                  const char* name, const CommandCatalogue& commands, const TagCatalogue& tags) {
-  out.Line(std::string("Plug-in: ") + name);
-  out.Line("Commands: " + std::to_string(commands.count));
+                  const PublishedInfo& info) {
+  const TagCatalogue& tags = info.tags;
+  out.Line(std::string("Plug-in: ") + info.name);
+  out.Line("Commands: " + std::to_string(info.commands.count));
   out.Line("Tags: " + std::to_string(tags.count));
   for (int slot = 0; slot < tags.count && slot < OSTRAKIN_CATALOGUE_SLOTS; ++slot) {
     out.Line("  " + Padded(tags.labels[slot], 17) + tags.tagTexts[slot]);
@@ -110,13 +118,6 @@ void ShowOverview(const standin::HostOutput& out, const standin::PluginEntryPoin
   }
   out.Line("  " + reply);
 }
-
-// What the host learns from PublishInfo.
-struct PublishedInfo {
-  char name[256] = {};
-  CommandCatalogue commands = {};
-  TagCatalogue tags = {};
-};
 
 // Loads the plug-in if it is not loaded, and asks for its catalogue when it was.
 bool LoadPlugin(standin::PluginLibrary& library, PublishedInfo* info, std::string* error) {
@@ -238,7 +239,7 @@ int main(int argc, char** argv) {
       return AskPlugin(plugin, tag, answer);
     }));
   } else {
-    ShowOverview(out, plugin, info->name, info->commands, info->tags);
+    ShowOverview(out, plugin, *info);
   }
   library.Release();
   return status;

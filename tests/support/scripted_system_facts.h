@@ -32,7 +32,6 @@ class ScriptedSystemFacts : public SystemFacts {
   std::vector<Value> values;
   bool opensFail = false;    // every key fails to open, as without access rights
   bool queriesFail = false;  // every value query fails, as on a registry error
-  bool disksWriteGarbageOnFailure = true;
 
   // Ledger.
   char lastDrivePath[8] = {};
@@ -60,7 +59,7 @@ class ScriptedSystemFacts : public SystemFacts {
     ++diskQueries;
     std::strncpy(lastDrivePath, drivePath, sizeof lastDrivePath - 1);
     if (!diskSucceeds) {
-      if (disksWriteGarbageOnFailure) *query = DiskQuery{0xDEADBEEFull, 0xFEEDFACEull};
+      *query = DiskQuery{0xDEADBEEFull, 0xFEEDFACEull};  // what a failed call may leave
       return false;
     }
     *query = disk;
