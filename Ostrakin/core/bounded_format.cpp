@@ -19,15 +19,19 @@ class BoundedWriter {
       Put(text[i]);
   }
   void PutDecimal(int value) {
-    char digits[12];
-    size_t count = 0;
     // Through unsigned arithmetic, so that the most negative value has a magnitude too.
-    uint32_t magnitude = value < 0 ? 0u - uint32_t(value) : uint32_t(value);
+    if (value < 0) Put('-');
+    PutUnsigned(value < 0 ? 0u - uint32_t(value) : uint32_t(value));
+  }
+  // 32-bit magnitudes stay in 32-bit arithmetic: 64-bit division is a library call on i686.
+  template <typename Unsigned>
+  void PutUnsigned(Unsigned magnitude) {
+    char digits[20];
+    size_t count = 0;
     do {
       digits[count++] = char('0' + magnitude % 10);
       magnitude /= 10;
     } while (magnitude != 0);
-    if (value < 0) Put('-');
     while (count != 0)
       Put(digits[--count]);
   }
@@ -61,6 +65,14 @@ size_t BoundedFormat(char* out, size_t capacity, const char* format, ...) {
       writer.PutText(va_arg(arguments, const char*), SIZE_MAX);
     } else if (*at == 'd' || *at == 'i') {
       writer.PutDecimal(va_arg(arguments, int));
+    } else if (at[0] == 'l' && at[1] == 'l' && at[2] == 'u') {
+      const unsigned long long value = va_arg(arguments, unsigned long long);
+      if (value <= UINT32_MAX) {
+        writer.PutUnsigned(uint32_t(value));
+      } else {
+        writer.PutUnsigned(value);
+      }
+      at += 2;
     } else if (at[0] == '.' && at[1] == '*' && at[2] == 's') {
       const int limit = va_arg(arguments, int);
       writer.PutText(va_arg(arguments, const char*), limit < 0 ? SIZE_MAX : size_t(limit));

@@ -9,8 +9,10 @@ namespace ostrakin {
 
 void WriteMemoryFigures(SystemFacts& facts, char* out) {
   const MemorySnapshot memory = facts.Memory();
-  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %iMB \x02/\x02 %iMB \x02]\x02",
-                int(memory.availPhys >> 20), int(memory.totalPhys >> 20));
+  // Whole MiB of the full 64-bit counts: no wrap at 2^31 MiB, as an int conversion would give.
+  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %lluMB \x02/\x02 %lluMB \x02]\x02",
+                static_cast<unsigned long long>(memory.availPhys >> 20),
+                static_cast<unsigned long long>(memory.totalPhys >> 20));
 }
 
 void WriteMemoryBar(SystemFacts& facts, char* out) {

@@ -18,18 +18,28 @@ int CellsByTheRule(BinaryNumber available, BinaryNumber total) {
 
 }  // namespace
 
-int MemoryBarFilledCells(uint32_t availableBytes, uint32_t totalBytes) {
+int MemoryBarFilledCells(uint64_t availableBytes, uint64_t totalBytes) {
   if (totalBytes == 0) return 0;
-  // The byte counts as single-precision numbers: whole numbers up to 2^32.
-  const BinaryNumber available = RoundToPrecision({availableBytes, 0}, kSinglePrecisionBits);
-  const BinaryNumber total = RoundToPrecision({totalBytes, 0}, kSinglePrecisionBits);
-  const uint64_t a = available.mantissa << available.exponent;
+  // The byte counts as single-precision numbers: at most 24 significant bits each.
+  BinaryNumber available = RoundToPrecision({availableBytes, 0}, kSinglePrecisionBits);
+  BinaryNumber total = RoundToPrecision({totalBytes, 0}, kSinglePrecisionBits);
+
+  // Only their ratio counts, so both may lose the same power of two. A count that still carries
+  // a factor above 2^7 has a full 24-bit mantissa and is then more than 2^7 times the other:
+  // available that far above total fills the bar; that far below, the share is under 20/128.
+  const int common = available.exponent < total.exponent ? available.exponent : total.exponent;
+  available.exponent -= common;
+  total.exponent -= common;
+  if (available.exponent > 7) return kMemoryBarCells;
+  if (total.exponent > 7) return 0;
+  const uint64_t a = available.mantissa << available.exponent;  // below 2^31
   const uint64_t t = total.mantissa << total.exponent;
   if (a >= t) return kMemoryBarCells;  // a full bar, and never more
 
-  // The exact share is whole + rest / t. The roundings move it by a few parts in 2^50, so they
-  // can change the truncated count only when the share lies within a hair below the next whole
-  // number; only there is the rule followed step by step.
+  // The exact share is whole + rest / t, below 20. The three roundings (quotient and product to
+  // double, product to single) move it by less than 20 * (2^-24 + 2^-52) < 2^-19, so they can
+  // change the truncated count only when the exact share lies within 2^-18 below the next whole
+  // number: (t - rest) / t <= 2^-18. Only there is the rule followed step by step.
   const uint64_t scaled = a * kMemoryBarCells;
   const uint64_t whole = scaled / t;
   const uint64_t rest = scaled % t;

@@ -6,10 +6,11 @@
 
 namespace ostrakin {
 
-// The two members of a memory snapshot that the answers use, in bytes.
+// Total and available physical memory, in bytes, as the widest query the system offers reports
+// them (a 32-bit query caps them at 2 or 4 GiB).
 struct MemorySnapshot {
-  uint32_t totalPhys = 0;
-  uint32_t availPhys = 0;
+  uint64_t totalPhys = 0;
+  uint64_t availPhys = 0;
 };
 
 // Byte counts of one drive.

@@ -2,22 +2,36 @@
 
 #include <windows.h>
 
+#include "newer_kernel32.h"
+#include "no_critical_error_boxes.h"
+
 namespace ostrakin {
 
 static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record the query is asked to fill");
 static_assert(sizeof(RegistryKey) == sizeof(HKEY), "an HKEY travels as a RegistryKey");
 
+// The 64-bit query where kernel32 has it: the 32-bit one caps both counts at 2 GiB for a program
+// that is not large-address-aware, as the chat host is not, and at 4 GiB for one that is.
 MemorySnapshot Win32SystemFacts::Memory() {
+  MemorySnapshot snapshot;
+  const GlobalMemoryStatusExFunction queryExtended = FindGlobalMemoryStatusEx();
+  MEMORYSTATUSEX extended;
+  extended.dwLength = sizeof extended;
+  if (queryExtended != nullptr && queryExtended(&extended)) {
+    snapshot.totalPhys = extended.ullTotalPhys;
+    snapshot.availPhys = extended.ullAvailPhys;
+    return snapshot;
+  }
   MEMORYSTATUS status;  // GlobalMemoryStatus fills every member
   status.dwLength = sizeof status;
   GlobalMemoryStatus(&status);
-  MemorySnapshot snapshot;
-  snapshot.totalPhys = uint32_t(status.dwTotalPhys);
-  snapshot.availPhys = uint32_t(status.dwAvailPhys);
+  snapshot.totalPhys = status.dwTotalPhys;
+  snapshot.availPhys = status.dwAvailPhys;
   return snapshot;
 }
 
 bool Win32SystemFacts::QueryDiskSpace(const char* drivePath, DiskQuery* query) {
+  const NoCriticalErrorBoxes noBoxes;  // an empty floppy or card reader must not block the host
   ULARGE_INTEGER availableToCaller, total, free;
   if (!GetDiskFreeSpaceExA(drivePath, &availableToCaller, &total, &free)) return false;
   query->freeBytes = free.QuadPart;

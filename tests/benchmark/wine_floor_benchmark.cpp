@@ -33,19 +33,20 @@ void DiskFloor(char letter, char* out) {
 }
 
 void MemoryFiguresFloor(char* out) {
-  MEMORYSTATUS status;
+  MEMORYSTATUSEX status;
   status.dwLength = sizeof status;
-  GlobalMemoryStatus(&status);
-  _snprintf(out, kCapacity, "\x02[\x02 %iMB \x02/\x02 %iMB \x02]\x02",
-            int(status.dwAvailPhys >> 20), int(status.dwTotalPhys >> 20));
+  GlobalMemoryStatusEx(&status);
+  _snprintf(out, kCapacity, "\x02[\x02 %lluMB \x02/\x02 %lluMB \x02]\x02",
+            (unsigned long long)(status.ullAvailPhys >> 20),
+            (unsigned long long)(status.ullTotalPhys >> 20));
 }
 
 void MemoryBarFloor(char* out) {
-  MEMORYSTATUS status;
+  MEMORYSTATUSEX status;
   status.dwLength = sizeof status;
-  GlobalMemoryStatus(&status);
+  GlobalMemoryStatusEx(&status);
   const volatile float share =
-      float(double(float(status.dwAvailPhys)) / double(float(status.dwTotalPhys)) * 20.0);
+      float(double(float(status.ullAvailPhys)) / double(float(status.ullTotalPhys)) * 20.0);
   const int filled = int(share);
   char bar[21];
   for (int i = 0; i < 20; ++i)

@@ -32,8 +32,8 @@ void Check(bool condition) {
 }
 
 void ScriptPlatform(FuzzedDataProvider& data, ScriptedSystemFacts& facts) {
-  facts.memory.totalPhys = data.ConsumeIntegral<uint32_t>();
-  facts.memory.availPhys = data.ConsumeIntegral<uint32_t>();
+  facts.memory.totalPhys = data.ConsumeIntegral<uint64_t>();
+  facts.memory.availPhys = data.ConsumeIntegral<uint64_t>();
   facts.diskSucceeds = data.ConsumeBool();
   facts.disk.freeBytes = data.ConsumeIntegral<uint64_t>();
   facts.disk.totalBytes = data.ConsumeIntegral<uint64_t>();

@@ -17,6 +17,8 @@ TEST(BoundedFormat, WritesTheConversionsTheAnswersUse) {
   EXPECT_STREQ("[a]", out);
   BoundedFormat(out, sizeof out, "%i %d", INT_MAX, -7);
   EXPECT_STREQ("2147483647 -7", out);
+  BoundedFormat(out, sizeof out, "%llu %llu %llu", 0ull, 4294967296ull, ULLONG_MAX);
+  EXPECT_STREQ("0 4294967296 18446744073709551615", out);
 }
 
 TEST(BoundedFormat, NeverWritesPastItsCapacity) {

@@ -54,7 +54,7 @@ TEST(MemoryBar, RoundsTheProductToSinglePrecisionBeforeTruncating) {
 #if defined(__SSE2_MATH__)
 // With SSE arithmetic (x86-64) float and double operations round exactly as written, so the
 // compiler's own arithmetic is the reference for the integer emulation.
-int NativeCells(uint32_t available, uint32_t total) {
+int NativeCells(uint64_t available, uint64_t total) {
   const float a = float(available);
   const float t = float(total);
   const double quotient = double(a) / double(t);
@@ -68,15 +68,20 @@ int NativeCells(uint32_t available, uint32_t total) {
 TEST(MemoryBar, MatchesNativeFloatingPointEverywhere) {
   std::mt19937 random(7);
   int checked = 0;
-  auto check = [&](uint32_t available, uint32_t total) {
+  auto check = [&](uint64_t available, uint64_t total) {
     ASSERT_EQ(NativeCells(available, total), MemoryBarFilledCells(available, total))
         << available << " of " << total;
     ++checked;
   };
+  std::mt19937_64 random64(13);
   for (int i = 0; i < 1000000; ++i) {
     const uint32_t total = uint32_t(random()) | 1;
     check(uint32_t(random()) % total, total);
     check(uint32_t(random()) >> (random() % 32), uint32_t(random()) >> (random() % 32) | 1);
+    // Counts past 4 GiB, from near each other to 2^40 apart.
+    const uint64_t total64 = (random64() >> (random64() % 40)) | 1;
+    check(random64() % total64, total64);
+    check(random64() >> (random64() % 64), (random64() >> (random64() % 64)) | 1);
   }
   // Every boundary between cells, approached from both sides, across the range of totals.
   for (uint32_t total : {20u, 1000u, 65536u, 512 * kMiB, 2047 * kMiB, 3u * 1024 * kMiB, 4294967295u,
@@ -89,7 +94,7 @@ TEST(MemoryBar, MatchesNativeFloatingPointEverywhere) {
       }
     }
   }
-  EXPECT_GT(checked, 2000000);
+  EXPECT_GT(checked, 4000000);
 }
 
 TEST(BinaryRounding, DividesAsDoublePrecisionDoes) {

@@ -26,11 +26,13 @@ class PrecisionControl {
 std::string Answers() {
   constexpr uint32_t kMiB = 1u << 20;
   std::string answers;
-  for (const auto& memory : {std::pair<uint32_t, uint32_t>{511 * kMiB, 512 * kMiB},
+  for (const auto& memory : {std::pair<uint64_t, uint64_t>{511 * kMiB, 512 * kMiB},
                              {4294967294u, 4294967295u},
                              {7, 10},
                              {2, 3},
-                             {1234567891u, 2147483647u}}) {
+                             {1234567891u, 2147483647u},
+                             {(uint64_t{1} << 34) - 1, uint64_t{1} << 34},
+                             {uint64_t{7} << 40, uint64_t{10} << 40}}) {
     answers += std::to_string(MemoryBarFilledCells(memory.first, memory.second)) + " ";
   }
   for (int64_t bytes : {int64_t{10} * (1 << 30) + (1 << 27), int64_t{(1 << 30) / 8 * 5 - 1},
@@ -43,7 +45,7 @@ std::string Answers() {
 }
 
 TEST(FpuPrecision, AnswersAreTheSameAtEveryX87Precision) {
-  const std::string expected = "19 20 14 13 11 10.13 0.62 8589934592.00 114978.09 ";
+  const std::string expected = "19 20 14 13 11 20 14 10.13 0.62 8589934592.00 114978.09 ";
   EXPECT_EQ(expected, Answers());
   for (unsigned int precision : {unsigned(_PC_24), unsigned(_PC_53), unsigned(_PC_64)}) {
     PrecisionControl control(precision);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "frame.h"
@@ -18,6 +19,7 @@ namespace ostrakin {
 namespace {
 
 using testing::Framed;
+using testing::ImportReplacement;
 using testing::MachineValueFixture;
 using testing::ProgramDirectory;
 using testing::Visible;
@@ -62,28 +64,114 @@ TEST_F(PluginE2E, PublishesItsCatalogueAndTakesNoCommands) {
   EXPECT_EQ(0x7E, tags.tagTexts[6][0]);
 }
 
-TEST_F(PluginE2E, MemoryAnswersAgreeWithGlobalMemoryStatus) {
-  MEMORYSTATUS before = {};
-  before.dwLength = sizeof before;
-  GlobalMemoryStatus(&before);
-  const std::string figures = Answer("(!VuskRamStat)");
-  const std::string bar = Answer("(!VuskRamBar)");
-  MEMORYSTATUS after = {};
-  after.dwLength = sizeof after;
-  GlobalMemoryStatus(&after);
+MEMORYSTATUSEX ExtendedMemoryStatus() {
+  MEMORYSTATUSEX status = {};
+  status.dwLength = sizeof status;
+  GlobalMemoryStatusEx(&status);
+  return status;
+}
 
-  // Available memory moves between snapshots: the answer must match one of the two.
-  auto figuresFor = [](const MEMORYSTATUS& s) {
-    return Framed("^[^ " + std::to_string(s.dwAvailPhys >> 20) + "MB ^/^ " +
-                  std::to_string(s.dwTotalPhys >> 20) + "MB ^]^");
+MEMORYSTATUSEX CappedMemoryStatus() {
+  MEMORYSTATUS status = {};
+  status.dwLength = sizeof status;
+  GlobalMemoryStatus(&status);
+  MEMORYSTATUSEX widened = {};
+  widened.ullTotalPhys = status.dwTotalPhys;
+  widened.ullAvailPhys = status.dwAvailPhys;
+  return widened;
+}
+
+// The bar's rule in IEEE arithmetic: with SSE each step rounds as written, where x87 code may
+// keep extra precision in its registers.
+__attribute__((target("sse2,fpmath=sse"))) int ReferenceCells(uint64_t available, uint64_t total) {
+  if (total == 0) return 0;
+  const float share = float(double(float(available)) / double(float(total)) * 20.0);
+  return share >= 20.0f ? 20 : int(share);
+}
+
+std::string MemoryAnswersFor(const MEMORYSTATUSEX& s) {
+  const int cells = ReferenceCells(s.ullAvailPhys, s.ullTotalPhys);
+  return Framed("^[^ " + std::to_string(s.ullAvailPhys >> 20) + "MB ^/^ " +
+                std::to_string(s.ullTotalPhys >> 20) + "MB ^]^ ^[^ " +
+                std::string(size_t(cells), '|') + std::string(size_t(20 - cells), '.') + " ^]^");
+}
+
+// Available memory moves between snapshots: the answers must match one taken around them.
+TEST_F(PluginE2E, MemoryAnswersComeFromTheExtendedQuery) {
+  const MEMORYSTATUSEX before = ExtendedMemoryStatus();
+  const std::string answers = Answer("(!VuskRamStat)") + " " + Answer("(!VuskRamBar)");
+  const MEMORYSTATUSEX after = ExtendedMemoryStatus();
+  EXPECT_TRUE(answers == MemoryAnswersFor(before) || answers == MemoryAnswersFor(after))
+      << Visible(answers);
+  EXPECT_GT(before.ullTotalPhys >> 20, CappedMemoryStatus().ullTotalPhys >> 20)
+      << "this machine's memory fits the 32-bit query: the test cannot tell the queries apart";
+}
+
+// What the plug-in's own lookups of kernel32 functions find while a test hides or breaks one.
+struct {
+  const char* name;
+  FARPROC found;
+} scriptedLookup = {};
+
+FARPROC WINAPI ScriptedGetProcAddress(HMODULE module, LPCSTR name) {
+  const bool byName = (reinterpret_cast<uintptr_t>(name) >> 16) != 0;
+  if (byName && scriptedLookup.name != nullptr && std::strcmp(name, scriptedLookup.name) == 0) {
+    return scriptedLookup.found;
+  }
+  return GetProcAddress(module, name);
+}
+
+BOOL WINAPI FailingGlobalMemoryStatusEx(MEMORYSTATUSEX* status) {
+  status->ullTotalPhys = status->ullAvailPhys = uint64_t{1} << 40;  // what a failure may leave
+  return FALSE;
+}
+
+// A fresh copy of the plug-in in the process (its remembered lookups gone), with GetProcAddress
+// scripted for one function name until the object dies.
+class ScriptedLookups {
+ public:
+  ScriptedLookups(standin::PluginLibrary& library, const char* name, FARPROC found)
+      : library_(library) {
+    library_.Release();
+    std::string error;
+    loaded_ = library_.Load(&error);
+    scriptedLookup = {name, found};
+    lookups_ = std::make_unique<ImportReplacement>(
+        GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll", "GetProcAddress",
+        reinterpret_cast<void*>(&ScriptedGetProcAddress));
+  }
+  ~ScriptedLookups() {
+    lookups_.reset();
+    scriptedLookup = {};
+    library_.Release();
+  }
+  bool Active() const { return loaded_ && lookups_->Active(); }
+
+ private:
+  standin::PluginLibrary& library_;
+  bool loaded_ = false;
+  std::unique_ptr<ImportReplacement> lookups_;
+};
+
+TEST_F(PluginE2E, MemoryAnswersFallBackToTheCappedQuery) {
+  const struct {
+    const char* what;
+    FARPROC found;
+  } cases[] = {
+      {"GlobalMemoryStatusEx absent (Windows 95 to NT 4.0)", nullptr},
+      {"GlobalMemoryStatusEx failing",
+       reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&FailingGlobalMemoryStatusEx))},
   };
-  auto barFor = [](const MEMORYSTATUS& s) {
-    const int filled = MemoryBarFilledCells(uint32_t(s.dwAvailPhys), uint32_t(s.dwTotalPhys));
-    return Framed("^[^ " + std::string(size_t(filled), '|') +
-                  std::string(size_t(20 - filled), '.') + " ^]^");
-  };
-  EXPECT_TRUE(figures == figuresFor(before) || figures == figuresFor(after)) << Visible(figures);
-  EXPECT_TRUE(bar == barFor(before) || bar == barFor(after)) << Visible(bar);
+  for (const auto& c : cases) {
+    ScriptedLookups lookups(library_, "GlobalMemoryStatusEx", c.found);
+    ASSERT_TRUE(lookups.Active()) << c.what;
+    plugin_ = library_.EntryPoints();
+    const MEMORYSTATUSEX before = CappedMemoryStatus();
+    const std::string answers = Answer("(!VuskRamStat)") + " " + Answer("(!VuskRamBar)");
+    const MEMORYSTATUSEX after = CappedMemoryStatus();
+    EXPECT_TRUE(answers == MemoryAnswersFor(before) || answers == MemoryAnswersFor(after))
+        << c.what << ": " << Visible(answers);
+  }
 }
 
 std::string DiskAnswerFor(const char* drive) {
@@ -115,6 +203,67 @@ TEST_F(PluginE2E, DiskAnswersAgreeWithGetDiskFreeSpaceEx) {
   ASSERT_NE(0, missing);
   const std::string tag = std::string("(!VuskDisk") + missing + ")";
   EXPECT_EQ(Framed("^[^ 0.00MB ^/^ 0.00MB ^]^"), Answer(tag.c_str())) << tag;
+}
+
+struct ErrorModes {
+  DWORD thread;
+  UINT process;
+  bool operator==(const ErrorModes& other) const {
+    return thread == other.thread && process == other.process;
+  }
+};
+
+ErrorModes CurrentErrorModes() {
+  return {GetThreadErrorMode(), GetErrorMode()};
+}
+
+ErrorModes seenByTheDiskQuery;
+
+BOOL WINAPI RecordingGetDiskFreeSpaceExA(LPCSTR path, PULARGE_INTEGER caller, PULARGE_INTEGER total,
+                                         PULARGE_INTEGER free) {
+  seenByTheDiskQuery = CurrentErrorModes();
+  return GetDiskFreeSpaceExA(path, caller, total, free);
+}
+
+// A drive with no medium must not pop up a box that blocks the host: the query runs with
+// critical-error boxes off, in the thread's own mode where Windows has one, and the caller's
+// modes come back exactly.
+TEST_F(PluginE2E, TheDiskQueryRunsWithCriticalErrorBoxesOff) {
+  const ErrorModes callers = {SEM_NOOPENFILEERRORBOX, SEM_NOGPFAULTERRORBOX};
+  const struct {
+    const char* what;
+    const char* hidden;
+    ErrorModes during;
+  } cases[] = {
+      {"thread mode (Windows 7 and later)",
+       nullptr,
+       {SEM_NOOPENFILEERRORBOX | SEM_FAILCRITICALERRORS, SEM_NOGPFAULTERRORBOX}},
+      {"process mode (older Windows)",
+       "SetThreadErrorMode",
+       {SEM_NOOPENFILEERRORBOX, SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS}},
+  };
+  const ErrorModes own = CurrentErrorModes();
+  for (const auto& c : cases) {
+    ScriptedLookups lookups(library_, c.hidden, nullptr);
+    ASSERT_TRUE(lookups.Active()) << c.what;
+    ImportReplacement diskQuery(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
+                                "GetDiskFreeSpaceExA",
+                                reinterpret_cast<void*>(&RecordingGetDiskFreeSpaceExA));
+    ASSERT_TRUE(diskQuery.Active()) << c.what;
+    SetThreadErrorMode(callers.thread, nullptr);
+    SetErrorMode(callers.process);
+    seenByTheDiskQuery = {};
+    char result[512] = {};
+    EXPECT_EQ(1, library_.EntryPoints().parseTag("(!VuskDiskC)", 0, result)) << c.what;
+    const ErrorModes after = CurrentErrorModes();
+    SetThreadErrorMode(own.thread, nullptr);
+    SetErrorMode(own.process);
+    EXPECT_EQ(c.during, seenByTheDiskQuery) << c.what << ": thread " << seenByTheDiskQuery.thread
+                                            << ", process " << seenByTheDiskQuery.process;
+    EXPECT_EQ(callers, after) << c.what << ": thread " << after.thread << ", process "
+                              << after.process;
+    EXPECT_EQ(DiskAnswerFor("C:"), result) << c.what;
+  }
 }
 
 TEST_F(PluginE2E, DiskAnswersAreAppendedAndOtherAnswersReplace) {

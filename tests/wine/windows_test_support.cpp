@@ -1,5 +1,7 @@
 #include "windows_test_support.h"
 
+#include <cstring>
+
 namespace ostrakin::testing {
 
 std::string ProgramDirectory() {
@@ -163,6 +165,55 @@ bool MachineValueFixture::Remove() {
   const LONG status = RegDeleteValueA(key, name_.c_str());
   RegCloseKey(key);
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+namespace {
+
+// The module's import address table entry for `function` from `dll`, or null.
+void** ImportSlot(HMODULE module, const char* dll, const char* function) {
+  auto* base = reinterpret_cast<unsigned char*>(module);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& directory =
+      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  if (directory.VirtualAddress == 0) return nullptr;
+  for (auto* entry =
+           reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+       entry->Name != 0; ++entry) {
+    if (lstrcmpiA(reinterpret_cast<const char*>(base + entry->Name), dll) != 0) continue;
+    const auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk);
+    auto* addresses = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk);
+    for (; names->u1.AddressOfData != 0; ++names, ++addresses) {
+      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+      const auto* byName =
+          reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+      if (std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0) {
+        return reinterpret_cast<void**>(&addresses->u1.Function);
+      }
+    }
+  }
+  return nullptr;
+}
+
+void Store(void** slot, void* value) {
+  DWORD protection = 0;
+  VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
+  *slot = value;
+  VirtualProtect(slot, sizeof *slot, protection, &protection);
+}
+
+}  // namespace
+
+ImportReplacement::ImportReplacement(HMODULE module, const char* dll, const char* function,
+                                     const void* replacement)
+    : slot_(module != nullptr ? ImportSlot(module, dll, function) : nullptr) {
+  if (slot_ == nullptr) return;
+  original_ = *slot_;
+  Store(slot_, const_cast<void*>(replacement));
+}
+
+ImportReplacement::~ImportReplacement() {
+  if (slot_ != nullptr) Store(slot_, original_);
 }
 
 }  // namespace ostrakin::testing

@@ -58,4 +58,21 @@ class MachineValueFixture {
   std::string originalBytes_;
 };
 
+// Points one import of a loaded module at a replacement while the object lives, then back: the
+// module's own calls of that function go to the replacement, every other module's do not.
+class ImportReplacement {
+ public:
+  ImportReplacement(HMODULE module, const char* dll, const char* function, const void* replacement);
+  ~ImportReplacement();
+  ImportReplacement(const ImportReplacement&) = delete;
+  ImportReplacement& operator=(const ImportReplacement&) = delete;
+
+  // False when the module does not import that function by name.
+  bool Active() const { return slot_ != nullptr; }
+
+ private:
+  void** slot_ = nullptr;
+  void* original_ = nullptr;
+};
+
 }  // namespace ostrakin::testing

@@ -1,0 +1,27 @@
+// While an object lives, the system fails a call that meets a critical error (a drive with no
+// medium, for one) instead of showing "There is no disk in the drive" and blocking the chat
+// host's thread until someone clicks. The caller's own mode comes back afterwards, exactly.
+#pragma once
+
+#include <windows.h>
+
+#include "newer_kernel32.h"
+
+namespace ostrakin {
+
+class NoCriticalErrorBoxes {
+ public:
+  NoCriticalErrorBoxes();
+  ~NoCriticalErrorBoxes();
+  NoCriticalErrorBoxes(const NoCriticalErrorBoxes&) = delete;
+  NoCriticalErrorBoxes& operator=(const NoCriticalErrorBoxes&) = delete;
+
+ private:
+  // The calling thread's own mode where Windows has one (7 and later); otherwise the process's,
+  // which is all that older Windows offers.
+  SetThreadErrorModeFunction setThreadErrorMode_;
+  bool changed_ = false;
+  DWORD previous_ = 0;
+};
+
+}  // namespace ostrakin
