@@ -5,9 +5,11 @@
 // with 0 whatever happened, so it can be run from any installer or script without checks.
 #include <windows.h>
 
+#include "Ostrakin.h"
+
 int main() {
   // A failed registration gives 0 and the post goes out all the same.
-  const UINT pluginChange = RegisterWindowMessageA("Zorvanta_PluginChange");
+  const UINT pluginChange = RegisterWindowMessageA(OSTRAKIN_PLUGIN_CHANGE_MESSAGE);
   PostMessageA(HWND_BROADCAST, pluginChange, 0, 0);
   return 0;
 }

@@ -1,5 +1,7 @@
 #include "host_window.h"
 
+#include "windows_error.h"
+
 namespace standin {
 namespace {
 
@@ -26,23 +28,23 @@ HostWindow::~HostWindow() {
 
 bool HostWindow::Create(std::string* error) {
   // Registered by name, as every sender registers them: the numbers are the system's.
-  toastMessage_ = RegisterWindowMessageA("Zorvanta_DisplayToast");
-  pluginChangeMessage_ = RegisterWindowMessageA("Zorvanta_PluginChange");
+  toastMessage_ = RegisterWindowMessageA(OSTRAKIN_DISPLAY_TOAST_MESSAGE);
+  pluginChangeMessage_ = RegisterWindowMessageA(OSTRAKIN_PLUGIN_CHANGE_MESSAGE);
 
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = &HostWindow::Procedure;
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.lpszClassName = kClassName;
   if (!RegisterClassA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    *error = "cannot register the window class (error " + std::to_string(GetLastError()) + ")";
+    *error = "cannot register the window class: " + DescribeWindowsError(GetLastError());
     return false;
   }
   // A top-level window, never shown: broadcasts reach it, a message-only window would not.
   window_ = CreateWindowExA(0, kClassName, "Stand-in chat host", WS_OVERLAPPEDWINDOW, 0, 0, 100,
                             100, nullptr, nullptr, windowClass.hInstance, this);
   if (window_ == nullptr) {
-    *error = "cannot create the host window (error " + std::to_string(GetLastError()) +
-             "); under Wine a window needs an X display (DISPLAY)";
+    *error = "cannot create the host window: " + DescribeWindowsError(GetLastError()) +
+             "; under Wine a window needs an X display (DISPLAY)";
     return false;
   }
   return true;
@@ -73,11 +75,12 @@ LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam,
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
   auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self != nullptr && self->window_ == window) return self->Handle(message, wParam, lParam);
+  if (self != nullptr && self->window_ == window)
+    return self->HandleMessage(message, wParam, lParam);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LRESULT HostWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HostWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == toastMessage_ && toastMessage_ != 0) {
     const auto* request = reinterpret_cast<const ToastRequest*>(wParam);
     if (!IsReadable(request, sizeof *request)) request = nullptr;

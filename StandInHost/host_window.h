@@ -1,6 +1,7 @@
 // The host's hidden top-level window: it hears the two registered messages that reach a chat
-// host ("Zorvanta_DisplayToast" sent by the plug-in's toast functions, "Zorvanta_PluginChange"
-// posted by Quillaby), and lines of chat input handed over from another thread.
+// host (OSTRAKIN_DISPLAY_TOAST_MESSAGE sent by the plug-in's toast functions,
+// OSTRAKIN_PLUGIN_CHANGE_MESSAGE posted by Quillaby), and lines of chat input handed over from
+// another thread.
 #pragma once
 
 #include <windows.h>
@@ -34,7 +35,7 @@ class HostWindow {
   // Registers both message names and creates the window (hidden). Needs a display under Wine.
   bool Create(std::string* error);
 
-  HWND Handle() const { return window_; }
+  HWND Window() const { return window_; }
   UINT ToastMessage() const { return toastMessage_; }
 
   // Hands a line to the window's thread; safe from any thread. False once the window is gone.
@@ -46,7 +47,7 @@ class HostWindow {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   Handlers handlers_;
   HWND window_ = nullptr;

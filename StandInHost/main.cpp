@@ -39,15 +39,6 @@ struct Options {
   std::vector<std::string> message;
 };
 
-std::string DefaultPluginPath() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string directory(path, length);
-  const size_t slash = directory.find_last_of("\\/");
-  directory = slash == std::string::npos ? std::string() : directory.substr(0, slash + 1);
-  return directory + "Ostrakin.dll";
-}
-
 bool ParseOptions(int argc, char** argv, Options* options) {
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
@@ -65,7 +56,7 @@ bool ParseOptions(int argc, char** argv, Options* options) {
       options->message.push_back(argument);
     }
   }
-  if (options->plugin.empty()) options->plugin = DefaultPluginPath();
+  if (options->plugin.empty()) options->plugin = standin::PluginBesideThisProgram();
   return true;
 }
 
@@ -80,7 +71,7 @@ bool AskPlugin(const standin::PluginEntryPoints& plugin, const std::string& tag,
 
 std::string PingReply(const standin::PluginEntryPoints& plugin) {
   char reply[kResultBufferSize] = {};
-  return plugin.receiveNotify("smppg", 0, 0, reply) == 1 ? reply : "(declined)";
+  return plugin.receiveNotify(OSTRAKIN_PING_CODE, 0, 0, reply) == 1 ? reply : "(declined)";
 }
 
 std::string Padded(std::string text, size_t width) {
@@ -111,7 +102,7 @@ void ShowOverview(const standin::HostOutput& out, const standin::PluginEntryPoin
     if (!AskPlugin(plugin, keyword, &answer)) answer = "(not answered)";
     out.Line("  " + Padded(keyword, 16) + answer);
   }
-  out.Line("Ping \"smppg\":");
+  out.Line("Ping \"" OSTRAKIN_PING_CODE "\":");
   std::string reply = PingReply(plugin);
   for (size_t at = 0; (at = reply.find('\n', at)) != std::string::npos; at += 3) {
     reply.replace(at, 1, "\n  ");
@@ -189,9 +180,9 @@ int Listen(standin::PluginLibrary& library, PublishedInfo& info, const standin::
     std::fprintf(stderr, "StandInHost: %s\n", error.c_str());
     return 2;
   }
-  out.Line(
-      "Listening for Zorvanta_DisplayToast and Zorvanta_PluginChange; chat messages are "
-      "read from standard input until it ends.");
+  out.Line("Listening for " OSTRAKIN_DISPLAY_TOAST_MESSAGE " and " OSTRAKIN_PLUGIN_CHANGE_MESSAGE
+           "; chat messages are "
+           "read from standard input until it ends.");
   std::thread reader([&window] {
     char line[4096];
     while (std::fgets(line, sizeof line, stdin) != nullptr) {

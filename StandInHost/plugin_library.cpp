@@ -1,39 +1,47 @@
 #include "plugin_library.h"
 
-namespace standin {
-namespace {
+#include <type_traits>
 
-template <typename Function>
-bool Resolve(HMODULE module, const char* name, Function* function, std::string* missing) {
-  // GetProcAddress hands back a generic pointer; the entry point's type is the contract's.
-  *function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-  if (*function == nullptr && missing->empty()) *missing = name;
-  return *function != nullptr;
+#include "windows_error.h"
+
+namespace standin {
+
+std::string ProgramDirectory() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::string file(path, length);
+  return file.substr(0, file.find_last_of("\\/") + 1);
 }
 
-}  // namespace
+std::string PluginBesideThisProgram() {
+  return ProgramDirectory() + "Ostrakin.dll";
+}
 
 bool PluginLibrary::Load(std::string* error) {
   if (module_ != nullptr) return true;
-  HMODULE module = LoadLibraryA(path_.c_str());
-  if (module == nullptr) {
-    *error = "cannot load " + path_ + " (error " + std::to_string(GetLastError()) + ")";
+  module_ = LoadLibraryA(path_.c_str());
+  if (module_ == nullptr) {
+    *error = "cannot load " + path_ + ": " + DescribeWindowsError(GetLastError());
     return false;
   }
   PluginEntryPoints entry;
-  std::string missing;
-  Resolve(module, "Initialize", &entry.initialize, &missing);
-  Resolve(module, "Uninitialize", &entry.uninitialize, &missing);
-  Resolve(module, "PublishInfo", &entry.publishInfo, &missing);
-  Resolve(module, "ParseCommand", &entry.parseCommand, &missing);
-  Resolve(module, "ParseTag", &entry.parseTag, &missing);
-  Resolve(module, "ReceiveNotify", &entry.receiveNotify, &missing);
-  if (!missing.empty()) {
-    FreeLibrary(module);
+  const char* missing = nullptr;
+  auto resolve = [&](const char* name, auto* function) {
+    *function = Find<std::remove_pointer_t<decltype(function)>>(name);
+    if (*function == nullptr && missing == nullptr) missing = name;
+  };
+  resolve("Initialize", &entry.initialize);
+  resolve("Uninitialize", &entry.uninitialize);
+  resolve("PublishInfo", &entry.publishInfo);
+  resolve("ParseCommand", &entry.parseCommand);
+  resolve("ParseTag", &entry.parseTag);
+  resolve("ReceiveNotify", &entry.receiveNotify);
+  if (missing != nullptr) {
+    FreeLibrary(module_);
+    module_ = nullptr;
     *error = path_ + " does not export the entry point " + missing;
     return false;
   }
-  module_ = module;
   entry_ = entry;
   entry_.initialize(0, 0, 0);
   return true;

@@ -10,6 +10,13 @@
 
 namespace standin {
 
+// The folder this program was started from, with a trailing backslash. The build puts every
+// Windows binary there.
+std::string ProgramDirectory();
+
+// Where a host looks for the plug-in unless told otherwise: Ostrakin.dll beside the program.
+std::string PluginBesideThisProgram();
+
 struct PluginEntryPoints {
   InitializeFn initialize = nullptr;
   UninitializeFn uninitialize = nullptr;
@@ -35,6 +42,16 @@ class PluginLibrary {
   bool IsLoaded() const { return module_ != nullptr; }
   const PluginEntryPoints& EntryPoints() const { return entry_; }
   const std::string& Path() const { return path_; }
+
+  // Any export of the loaded library by name, as the function type its contract gives; null
+  // when the library is not loaded or lacks it.
+  template <typename Function>
+  Function Find(const char* name) const {
+    // GetProcAddress hands back a generic pointer; the entry point's type is the contract's.
+    return module_ == nullptr
+               ? nullptr
+               : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+  }
 
  private:
   std::string path_;

@@ -1,18 +1,11 @@
-#include "keyword_table.h"
+#include "core/keyword_table.h"
 
 #include <cstring>
 
-#include "ascii.h"
+#include "core/text/ascii.h"
 
 namespace ostrakin {
 namespace {
-
-constexpr size_t ConstLength(const char* text) {
-  size_t length = 0;
-  while (text[length] != '\0')
-    ++length;
-  return length;
-}
 
 constexpr size_t ShortestKeyword() {
   size_t shortest = ConstLength(kKeywordTable[0].text);
@@ -34,10 +27,11 @@ constexpr size_t kShortest = ShortestKeyword();
 constexpr size_t kLongest = LongestKeyword();
 constexpr size_t kLengthCount = kLongest - kShortest + 1;
 
-// A keyword is picked out by its length and the letter before its closing parenthesis (the drive
-// letter of a disk keyword, the last letter of the topic otherwise). That narrows a tag to one
-// candidate row after reading only the tag's length, so a miss costs a few bytes, not 31
-// comparisons.
+// A host offers every tag a user writes to every plug-in it has loaded, so most calls are misses
+// and a miss must be cheap. A keyword is picked out by its length and the letter before its
+// closing parenthesis (the drive letter of a disk keyword, the last letter of the topic
+// otherwise). That narrows a tag to one candidate row after reading only the tag's length, so a
+// miss costs a few bytes, not 31 comparisons.
 constexpr int KeyLetter(char c) {
   const char folded = FoldAsciiCase(c);
   return (folded >= 'a' && folded <= 'z') ? folded - 'a' : -1;

@@ -6,7 +6,8 @@
 
 namespace ostrakin {
 
-enum class Answer : uint8_t {
+// The answer a keyword leads to.
+enum class Probe : uint8_t {
   DiskSpace,
   MemoryFigures,
   MemoryBar,
@@ -20,7 +21,7 @@ enum class Placement : uint8_t { Appended, Replaces };
 
 struct KeywordRow {
   const char* text;
-  Answer answer;
+  Probe probe;
   Placement placement;
   char driveLetter;  // upper case, for DiskSpace rows only
 };
@@ -28,41 +29,42 @@ struct KeywordRow {
 constexpr int kKeywordCount = 31;
 
 inline constexpr KeywordRow kKeywordTable[kKeywordCount] = {
-    {"(!VuskDiskA)", Answer::DiskSpace, Placement::Appended, 'A'},
-    {"(!VuskDiskB)", Answer::DiskSpace, Placement::Appended, 'B'},
-    {"(!VuskDiskC)", Answer::DiskSpace, Placement::Appended, 'C'},
-    {"(!VuskDiskD)", Answer::DiskSpace, Placement::Appended, 'D'},
-    {"(!VuskDiskE)", Answer::DiskSpace, Placement::Appended, 'E'},
-    {"(!VuskDiskF)", Answer::DiskSpace, Placement::Appended, 'F'},
-    {"(!VuskDiskG)", Answer::DiskSpace, Placement::Appended, 'G'},
-    {"(!VuskDiskH)", Answer::DiskSpace, Placement::Appended, 'H'},
-    {"(!VuskDiskI)", Answer::DiskSpace, Placement::Appended, 'I'},
-    {"(!VuskDiskJ)", Answer::DiskSpace, Placement::Appended, 'J'},
-    {"(!VuskDiskK)", Answer::DiskSpace, Placement::Appended, 'K'},
-    {"(!VuskDiskL)", Answer::DiskSpace, Placement::Appended, 'L'},
-    {"(!VuskDiskM)", Answer::DiskSpace, Placement::Appended, 'M'},
-    {"(!VuskDiskN)", Answer::DiskSpace, Placement::Appended, 'N'},
-    {"(!VuskDiskO)", Answer::DiskSpace, Placement::Appended, 'O'},
-    {"(!VuskDiskP)", Answer::DiskSpace, Placement::Appended, 'P'},
-    {"(!VuskDiskQ)", Answer::DiskSpace, Placement::Appended, 'Q'},
-    {"(!VuskDiskR)", Answer::DiskSpace, Placement::Appended, 'R'},
-    {"(!VuskDiskS)", Answer::DiskSpace, Placement::Appended, 'S'},
-    {"(!VuskDiskT)", Answer::DiskSpace, Placement::Appended, 'T'},
-    {"(!VuskDiskU)", Answer::DiskSpace, Placement::Appended, 'U'},
-    {"(!VuskDiskV)", Answer::DiskSpace, Placement::Appended, 'V'},
-    {"(!VuskDiskW)", Answer::DiskSpace, Placement::Appended, 'W'},
-    {"(!VuskDiskX)", Answer::DiskSpace, Placement::Appended, 'X'},
-    {"(!VuskDiskY)", Answer::DiskSpace, Placement::Appended, 'Y'},
-    {"(!VuskDiskZ)", Answer::DiskSpace, Placement::Appended, 'Z'},
-    {"(!VuskRamStat)", Answer::MemoryFigures, Placement::Replaces, 0},
-    {"(!VuskRamBar)", Answer::MemoryBar, Placement::Replaces, 0},
-    {"(!VuskVidCard)", Answer::VideoCard, Placement::Replaces, 0},
-    {"(!VuskOSInfo)", Answer::OperatingSystem, Placement::Replaces, 0},
-    {"(!VuskCPUInfo)", Answer::Processor, Placement::Replaces, 0},
+    {"(!VuskDiskA)", Probe::DiskSpace, Placement::Appended, 'A'},
+    {"(!VuskDiskB)", Probe::DiskSpace, Placement::Appended, 'B'},
+    {"(!VuskDiskC)", Probe::DiskSpace, Placement::Appended, 'C'},
+    {"(!VuskDiskD)", Probe::DiskSpace, Placement::Appended, 'D'},
+    {"(!VuskDiskE)", Probe::DiskSpace, Placement::Appended, 'E'},
+    {"(!VuskDiskF)", Probe::DiskSpace, Placement::Appended, 'F'},
+    {"(!VuskDiskG)", Probe::DiskSpace, Placement::Appended, 'G'},
+    {"(!VuskDiskH)", Probe::DiskSpace, Placement::Appended, 'H'},
+    {"(!VuskDiskI)", Probe::DiskSpace, Placement::Appended, 'I'},
+    {"(!VuskDiskJ)", Probe::DiskSpace, Placement::Appended, 'J'},
+    {"(!VuskDiskK)", Probe::DiskSpace, Placement::Appended, 'K'},
+    {"(!VuskDiskL)", Probe::DiskSpace, Placement::Appended, 'L'},
+    {"(!VuskDiskM)", Probe::DiskSpace, Placement::Appended, 'M'},
+    {"(!VuskDiskN)", Probe::DiskSpace, Placement::Appended, 'N'},
+    {"(!VuskDiskO)", Probe::DiskSpace, Placement::Appended, 'O'},
+    {"(!VuskDiskP)", Probe::DiskSpace, Placement::Appended, 'P'},
+    {"(!VuskDiskQ)", Probe::DiskSpace, Placement::Appended, 'Q'},
+    {"(!VuskDiskR)", Probe::DiskSpace, Placement::Appended, 'R'},
+    {"(!VuskDiskS)", Probe::DiskSpace, Placement::Appended, 'S'},
+    {"(!VuskDiskT)", Probe::DiskSpace, Placement::Appended, 'T'},
+    {"(!VuskDiskU)", Probe::DiskSpace, Placement::Appended, 'U'},
+    {"(!VuskDiskV)", Probe::DiskSpace, Placement::Appended, 'V'},
+    {"(!VuskDiskW)", Probe::DiskSpace, Placement::Appended, 'W'},
+    {"(!VuskDiskX)", Probe::DiskSpace, Placement::Appended, 'X'},
+    {"(!VuskDiskY)", Probe::DiskSpace, Placement::Appended, 'Y'},
+    {"(!VuskDiskZ)", Probe::DiskSpace, Placement::Appended, 'Z'},
+    {"(!VuskRamStat)", Probe::MemoryFigures, Placement::Replaces, 0},
+    {"(!VuskRamBar)", Probe::MemoryBar, Placement::Replaces, 0},
+    {"(!VuskVidCard)", Probe::VideoCard, Placement::Replaces, 0},
+    {"(!VuskOSInfo)", Probe::OperatingSystem, Placement::Replaces, 0},
+    {"(!VuskCPUInfo)", Probe::Processor, Placement::Replaces, 0},
 };
 
 // The row whose keyword equals the whole tag, ignoring the case of A-Z, or null. The result is
-// the first such row in table order; it reads at most a few bytes past the longest keyword.
+// the first such row in table order; it reads the tag no further than one byte past the longest
+// keyword.
 const KeywordRow* FindKeyword(const char* tag);
 
 }  // namespace ostrakin

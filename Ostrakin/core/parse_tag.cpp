@@ -1,33 +1,36 @@
-#include "parse_tag.h"
+#include "core/parse_tag.h"
 
 #include <cstring>
 
-#include "disk_answer.h"
-#include "identity_answers.h"
-#include "keyword_table.h"
-#include "memory_answers.h"
+#include "core/answers/disk_space.h"
+#include "core/answers/memory_bar.h"
+#include "core/answers/memory_figures.h"
+#include "core/answers/operating_system.h"
+#include "core/answers/processor.h"
+#include "core/answers/video_card.h"
+#include "core/keyword_table.h"
 
 namespace ostrakin {
 namespace {
 
-bool WriteAnswer(SystemFacts& facts, const KeywordRow& row, char* out) {
-  switch (row.answer) {
-    case Answer::DiskSpace:
-      FormatDiskSpace(facts, row.driveLetter, out);
+bool FormatAnswer(PlatformCalls& platform, const KeywordRow& row, char* out) {
+  switch (row.probe) {
+    case Probe::DiskSpace:
+      FormatDiskSpace(platform, row.driveLetter, out);
       return true;
-    case Answer::MemoryFigures:
-      WriteMemoryFigures(facts, out);
+    case Probe::MemoryFigures:
+      FormatMemoryFigures(platform, out);
       return true;
-    case Answer::MemoryBar:
-      WriteMemoryBar(facts, out);
+    case Probe::MemoryBar:
+      FormatMemoryBar(platform, out);
       return true;
-    case Answer::VideoCard:
-      return WriteVideoCard(facts, out);
-    case Answer::OperatingSystem:
-      WriteOperatingSystem(facts, out);
+    case Probe::VideoCard:
+      return FormatVideoCard(platform, out);
+    case Probe::OperatingSystem:
+      FormatOperatingSystem(platform, out);
       return true;
-    case Answer::Processor:
-      WriteProcessor(facts, out);
+    case Probe::Processor:
+      FormatProcessor(platform, out);
       return true;
   }
   return false;
@@ -35,12 +38,12 @@ bool WriteAnswer(SystemFacts& facts, const KeywordRow& row, char* out) {
 
 }  // namespace
 
-int32_t AnswerTag(SystemFacts& facts, const char* tag, char* result) {
+int32_t ParseTag(PlatformCalls& platform, const char* tag, char* result) {
   if (tag == nullptr || result == nullptr) return 0;
   const KeywordRow* row = FindKeyword(tag);
   if (row == nullptr) return 0;
   char* out = row->placement == Placement::Appended ? result + std::strlen(result) : result;
-  return WriteAnswer(facts, *row, out) ? 1 : 0;
+  return FormatAnswer(platform, *row, out) ? 1 : 0;
 }
 
 }  // namespace ostrakin

@@ -1,13 +1,14 @@
-// The library's exported interface: thin bindings of the portable core to the Win32 facts.
+// The library's exported interface: each export hands its arguments to the core function of the
+// same name, with the Win32 platform calls and window messages.
 #include <windows.h>
 
 #include "Ostrakin.h"
-#include "catalogue.h"
-#include "parse_tag.h"
-#include "ping.h"
-#include "toast_request.h"
-#include "win32_system_facts.h"
-#include "win32_window_messages.h"
+#include "core/display_toast.h"
+#include "core/parse_tag.h"
+#include "core/publish_info.h"
+#include "core/receive_notify.h"
+#include "win32/win32_platform_calls.h"
+#include "win32/win32_window_messages.h"
 
 static_assert(sizeof(void*) == 4, "the chat host is a 32-bit program");
 
@@ -26,7 +27,7 @@ void OSTRAKIN_CALL Uninitialize(void) {}
 
 int32_t OSTRAKIN_CALL PublishInfo(char* displayName, CommandCatalogue* commands,
                                   TagCatalogue* tags) {
-  return ostrakin::PublishCatalogue(displayName, commands, tags);
+  return ostrakin::PublishInfo(displayName, commands, tags);
 }
 
 int32_t OSTRAKIN_CALL ParseCommand(uint32_t, uint32_t, uint32_t, uint32_t) {
@@ -34,24 +35,24 @@ int32_t OSTRAKIN_CALL ParseCommand(uint32_t, uint32_t, uint32_t, uint32_t) {
 }
 
 int32_t OSTRAKIN_CALL ParseTag(const char* tag, uint32_t, char* result) {
-  ostrakin::Win32SystemFacts facts;
-  return ostrakin::AnswerTag(facts, tag, result);
+  ostrakin::Win32PlatformCalls platform;
+  return ostrakin::ParseTag(platform, tag, result);
 }
 
 int32_t OSTRAKIN_CALL ReceiveNotify(const char* code, uint32_t, uint32_t, char* reply) {
-  return ostrakin::ReplyToNotification(code, reply);
+  return ostrakin::ReceiveNotify(code, reply);
 }
 
 intptr_t OSTRAKIN_CALL DisplayToast(uint32_t first, uint32_t second, uint32_t third,
                                     unsigned char flag) {
   ostrakin::Win32WindowMessages messages;
-  return ostrakin::SendToast(messages, first, second, third, flag, ostrakin::ToastText::Narrow);
+  return ostrakin::DisplayToast(messages, first, second, third, flag, ostrakin::ToastText::Narrow);
 }
 
 intptr_t OSTRAKIN_CALL DisplayToastW(uint32_t first, uint32_t second, uint32_t third,
                                      unsigned char flag) {
   ostrakin::Win32WindowMessages messages;
-  return ostrakin::SendToast(messages, first, second, third, flag, ostrakin::ToastText::Wide);
+  return ostrakin::DisplayToast(messages, first, second, third, flag, ostrakin::ToastText::Wide);
 }
 
 }  // extern "C"

@@ -1,4 +1,4 @@
-#include "newer_kernel32.h"
+#include "win32/newer_kernel32.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "no_critical_error_boxes.h"
+#include "win32/no_critical_error_boxes.h"
 
 namespace ostrakin {
 

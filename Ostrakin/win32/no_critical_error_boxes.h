@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "newer_kernel32.h"
+#include "win32/newer_kernel32.h"
 
 namespace ostrakin {
 

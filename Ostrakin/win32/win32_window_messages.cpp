@@ -1,4 +1,4 @@
-#include "win32_window_messages.h"
+#include "win32/win32_window_messages.h"
 
 #include <windows.h>
 

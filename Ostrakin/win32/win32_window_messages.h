@@ -1,7 +1,7 @@
 // Registered messages through user32, addressed to every top-level window.
 #pragma once
 
-#include "window_messages.h"
+#include "core/window_messages.h"
 
 namespace ostrakin {
 

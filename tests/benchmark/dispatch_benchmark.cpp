@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "keyword_table.h"
+#include "core/keyword_table.h"
 
 namespace {
 

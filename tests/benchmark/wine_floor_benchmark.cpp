@@ -9,16 +9,25 @@
 #include <vector>
 
 #include "Ostrakin.h"
-#include "identity_answers.h"
-#include "keyword_table.h"
+#include "core/answers/answer_capacity.h"
+#include "core/answers/operating_system.h"
+#include "core/answers/registry_locations.h"
+#include "core/keyword_table.h"
+#include "plugin_library.h"
 #include "windows_test_support.h"
 
 namespace {
 
-using ostrakin::Answer;
 using ostrakin::KeywordRow;
+using ostrakin::Probe;
 
-constexpr size_t kCapacity = 296;
+using ostrakin::kDisplayAdapterKey;
+using ostrakin::kDisplayAdapterValue;
+using ostrakin::kProcessorClockValue;
+using ostrakin::kProcessorKey;
+using ostrakin::kProcessorNameValue;
+
+constexpr size_t kCapacity = ostrakin::kAnswerCapacity;
 
 void DiskFloor(char letter, char* out) {
   const char path[] = {letter, ':', 0};
@@ -57,12 +66,12 @@ void MemoryBarFloor(char* out) {
 
 bool VideoCardFloor(char* out) {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ostrakin::kDisplayAdapterKey, 0, KEY_QUERY_VALUE, &key)) {
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDisplayAdapterKey, 0, KEY_QUERY_VALUE, &key)) {
     return false;
   }
   char description[512];
   DWORD size = sizeof description;
-  const LONG status = RegQueryValueExA(key, "DriverDesc", nullptr, nullptr,
+  const LONG status = RegQueryValueExA(key, kDisplayAdapterValue, nullptr, nullptr,
                                        reinterpret_cast<BYTE*>(description), &size);
   RegCloseKey(key);
   if (status != ERROR_SUCCESS || size > 256) return false;
@@ -89,37 +98,38 @@ void ProcessorFloor(char* out) {
   char name[128] = {};
   DWORD clock = 0, size = sizeof name;
   HKEY key;
-  if (!RegOpenKeyExA(HKEY_LOCAL_MACHINE, ostrakin::kProcessorKey, 0, KEY_QUERY_VALUE, &key)) {
-    RegQueryValueExA(key, "ProcessorNameString", nullptr, nullptr, reinterpret_cast<BYTE*>(name),
+  if (!RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProcessorKey, 0, KEY_QUERY_VALUE, &key)) {
+    RegQueryValueExA(key, kProcessorNameValue, nullptr, nullptr, reinterpret_cast<BYTE*>(name),
                      &size);
     RegCloseKey(key);
   }
-  if (!RegOpenKeyExA(HKEY_LOCAL_MACHINE, ostrakin::kProcessorKey, 0, KEY_QUERY_VALUE, &key)) {
+  if (!RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProcessorKey, 0, KEY_QUERY_VALUE, &key)) {
     size = sizeof clock;
-    RegQueryValueExA(key, "~MHz", nullptr, nullptr, reinterpret_cast<BYTE*>(&clock), &size);
+    RegQueryValueExA(key, kProcessorClockValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&clock),
+                     &size);
     RegCloseKey(key);
   }
   _snprintf(out, kCapacity, "\x02[\x02 %s\x02 @ \x02%dMHz \x02]\x02", name, int(clock));
 }
 
 void Floor(const KeywordRow& row, char* out) {
-  switch (row.answer) {
-    case Answer::DiskSpace:
+  switch (row.probe) {
+    case Probe::DiskSpace:
       DiskFloor(row.driveLetter, out);
       break;
-    case Answer::MemoryFigures:
+    case Probe::MemoryFigures:
       MemoryFiguresFloor(out);
       break;
-    case Answer::MemoryBar:
+    case Probe::MemoryBar:
       MemoryBarFloor(out);
       break;
-    case Answer::VideoCard:
+    case Probe::VideoCard:
       VideoCardFloor(out);
       break;
-    case Answer::OperatingSystem:
+    case Probe::OperatingSystem:
       OperatingSystemFloor(out);
       break;
-    case Answer::Processor:
+    case Probe::Processor:
       ProcessorFloor(out);
       break;
   }
@@ -150,16 +160,15 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
   const double scale = argc > 1 ? std::atof(argv[1]) : 1.0;  // more or fewer calls
-  HMODULE module = LoadLibraryA((ostrakin::testing::ProgramDirectory() + "Ostrakin.dll").c_str());
-  const auto parseTag =
-      reinterpret_cast<ParseTagFn>(reinterpret_cast<void*>(GetProcAddress(module, "ParseTag")));
-  if (parseTag == nullptr) {
-    std::fprintf(stderr, "cannot load Ostrakin.dll\n");
+  standin::PluginLibrary library(standin::PluginBesideThisProgram());
+  std::string error;
+  if (!library.Load(&error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
+  const ParseTagFn parseTag = library.EntryPoints().parseTag;
   // A display adapter where the plug-in looks for one, so the video card answers.
-  ostrakin::testing::MachineValueFixture adapter(ostrakin::kDisplayAdapterKey,
-                                                 ostrakin::kDisplayAdapterValue);
+  ostrakin::testing::MachineValueFixture adapter(kDisplayAdapterKey, kDisplayAdapterValue);
   adapter.Set(REG_SZ, std::string("Benchmark Adapter") + '\0');
 
   std::printf("%-15s %12s %12s %7s\n", "keyword", "ParseTag ns", "floor ns", "ratio");
@@ -197,6 +206,5 @@ int main(int argc, char** argv) {
   }
   std::printf("worst ratio %.2fx; %d of %d keywords over the 1.10x goal\n", worst, overGoal,
               ostrakin::kKeywordCount);
-  FreeLibrary(module);
   return 0;
 }

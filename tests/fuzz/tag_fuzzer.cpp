@@ -1,4 +1,4 @@
-// Fuzzes ParseTag's and ReceiveNotify's core with arbitrary tags and arbitrary platform facts.
+// Fuzzes ParseTag's and ReceiveNotify's core with arbitrary tags and arbitrary platform platform.
 //
 // Input: the tag (or notification code) up to the first NUL byte; the bytes after it script the
 // platform (memory, disk, version, registry outcomes and contents, screen) and the text the host
@@ -12,16 +12,16 @@
 #include <cstring>
 #include <string>
 
-#include "answer_limits.h"
-#include "identity_answers.h"
-#include "keyword_table.h"
-#include "parse_tag.h"
-#include "ping.h"
-#include "scripted_system_facts.h"
+#include "core/answers/answer_capacity.h"
+#include "core/answers/registry_locations.h"
+#include "core/keyword_table.h"
+#include "core/parse_tag.h"
+#include "core/receive_notify.h"
+#include "scripted_platform_calls.h"
 
 namespace {
 
-using ostrakin::testing::ScriptedSystemFacts;
+using ostrakin::testing::ScriptedPlatformCalls;
 
 constexpr size_t kLongestHostText = 200;
 constexpr size_t kGuard = 64;
@@ -31,37 +31,37 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-void ScriptPlatform(FuzzedDataProvider& data, ScriptedSystemFacts& facts) {
-  facts.memory.totalPhys = data.ConsumeIntegral<uint64_t>();
-  facts.memory.availPhys = data.ConsumeIntegral<uint64_t>();
-  facts.diskSucceeds = data.ConsumeBool();
-  facts.disk.freeBytes = data.ConsumeIntegral<uint64_t>();
-  facts.disk.totalBytes = data.ConsumeIntegral<uint64_t>();
-  facts.versionSucceeds = data.ConsumeBool();
-  facts.version.major = data.ConsumeIntegralInRange<uint32_t>(0, 7);
-  facts.version.minor = data.ConsumeIntegralInRange<uint32_t>(0, 100);
-  facts.version.platformId = data.ConsumeIntegralInRange<uint32_t>(0, 3);
-  facts.opensFail = data.ConsumeBool();
-  facts.queriesFail = data.ConsumeBool();
-  facts.screen.width = data.ConsumeIntegral<int32_t>();
-  facts.screen.height = data.ConsumeIntegral<int32_t>();
+void ScriptPlatform(FuzzedDataProvider& data, ScriptedPlatformCalls& platform) {
+  platform.memory.totalPhys = data.ConsumeIntegral<uint64_t>();
+  platform.memory.availPhys = data.ConsumeIntegral<uint64_t>();
+  platform.diskSucceeds = data.ConsumeBool();
+  platform.disk.freeBytes = data.ConsumeIntegral<uint64_t>();
+  platform.disk.totalBytes = data.ConsumeIntegral<uint64_t>();
+  platform.versionSucceeds = data.ConsumeBool();
+  platform.version.major = data.ConsumeIntegralInRange<uint32_t>(0, 7);
+  platform.version.minor = data.ConsumeIntegralInRange<uint32_t>(0, 100);
+  platform.version.platformId = data.ConsumeIntegralInRange<uint32_t>(0, 3);
+  platform.opensFail = data.ConsumeBool();
+  platform.queriesFail = data.ConsumeBool();
+  platform.screen.width = data.ConsumeIntegral<int32_t>();
+  platform.screen.height = data.ConsumeIntegral<int32_t>();
   if (data.ConsumeBool()) {
-    facts.SetValue(ostrakin::kProcessorKey, ostrakin::kProcessorNameValue,
-                   data.ConsumeRandomLengthString(200));
+    platform.SetValue(ostrakin::kProcessorKey, ostrakin::kProcessorNameValue,
+                      data.ConsumeRandomLengthString(200));
   }
   if (data.ConsumeBool()) {
-    facts.SetValue(ostrakin::kProcessorKey, ostrakin::kProcessorClockValue,
-                   data.ConsumeRandomLengthString(8));
+    platform.SetValue(ostrakin::kProcessorKey, ostrakin::kProcessorClockValue,
+                      data.ConsumeRandomLengthString(8));
   }
   if (data.ConsumeBool()) {
-    facts.SetValue(ostrakin::kDisplayAdapterKey, ostrakin::kDisplayAdapterValue,
-                   data.ConsumeRandomLengthString(600));
+    platform.SetValue(ostrakin::kDisplayAdapterKey, ostrakin::kDisplayAdapterValue,
+                      data.ConsumeRandomLengthString(600));
   }
 }
 
 void CheckAnswerTag(const std::string& tag, FuzzedDataProvider& data) {
-  ScriptedSystemFacts facts;
-  ScriptPlatform(data, facts);
+  ScriptedPlatformCalls platform;
+  ScriptPlatform(data, platform);
   const std::string hostText = data.ConsumeRandomLengthString(kLongestHostText);
 
   char buffer[kBufferSize];
@@ -71,8 +71,8 @@ void CheckAnswerTag(const std::string& tag, FuzzedDataProvider& data) {
   char before[kBufferSize];
   std::memcpy(before, buffer, kBufferSize);
 
-  const int32_t answered = ostrakin::AnswerTag(facts, tag.c_str(), buffer);
-  Check(facts.KeysLeftOpen() == 0 && facts.strayCloses == 0);
+  const int32_t answered = ostrakin::ParseTag(platform, tag.c_str(), buffer);
+  Check(platform.KeysLeftOpen() == 0 && platform.strayCloses == 0);
   if (answered == 0) {
     Check(std::memcmp(before, buffer, kBufferSize) == 0);
     return;
@@ -95,7 +95,7 @@ void CheckAnswerTag(const std::string& tag, FuzzedDataProvider& data) {
 void CheckReceiveNotify(const std::string& code) {
   char reply[128];
   std::memset(reply, 0x5C, sizeof reply);
-  const int32_t replied = ostrakin::ReplyToNotification(code.c_str(), reply);
+  const int32_t replied = ostrakin::ReceiveNotify(code.c_str(), reply);
   if (code == "smppg") {
     Check(replied == 1 &&
           std::memcmp(reply, ostrakin::kPingReply, sizeof ostrakin::kPingReply) == 0);
@@ -114,8 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t tagLength = end != nullptr ? size_t(end - data) : size;
   const std::string tag(reinterpret_cast<const char*>(data), tagLength);
   const size_t factsStart = end != nullptr ? tagLength + 1 : size;
-  FuzzedDataProvider facts(data + factsStart, size - factsStart);
-  CheckAnswerTag(tag, facts);
+  FuzzedDataProvider platform(data + factsStart, size - factsStart);
+  CheckAnswerTag(tag, platform);
   CheckReceiveNotify(tag);
   return 0;
 }

@@ -7,20 +7,20 @@
 #include <memory>
 #include <string>
 
-#include "catalogue.h"
+#include "core/answers/registry_locations.h"
+#include "core/display_toast.h"
+#include "core/keyword_table.h"
+#include "core/parse_tag.h"
+#include "core/publish_info.h"
+#include "core/receive_notify.h"
 #include "counting_allocator.h"
-#include "identity_answers.h"
-#include "keyword_table.h"
-#include "parse_tag.h"
-#include "ping.h"
-#include "scripted_system_facts.h"
-#include "toast_request.h"
+#include "scripted_platform_calls.h"
 
 namespace ostrakin {
 namespace {
 
 using testing::CountAllocations;
-using testing::ScriptedSystemFacts;
+using testing::ScriptedPlatformCalls;
 
 TEST(Allocation, TheCounterSeesAllocations) {
   void* volatile kept = nullptr;  // so the compiler cannot drop the allocations
@@ -34,22 +34,22 @@ TEST(Allocation, TheCounterSeesAllocations) {
 
 TEST(Allocation, NoAnswerAllocates) {
   for (bool failing : {false, true}) {
-    ScriptedSystemFacts facts;
-    facts.SetValue(kProcessorKey, kProcessorNameValue, "Celeron");
-    facts.SetValue(kProcessorKey, kProcessorClockValue, std::string("\x2c\x01\0\0", 4));
-    facts.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, std::string(300, 'x'));
-    facts.diskSucceeds = facts.versionSucceeds = !failing;
-    facts.queriesFail = failing;
+    ScriptedPlatformCalls platform;
+    platform.SetValue(kProcessorKey, kProcessorNameValue, "Celeron");
+    platform.SetValue(kProcessorKey, kProcessorClockValue, std::string("\x2c\x01\0\0", 4));
+    platform.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, std::string(300, 'x'));
+    platform.diskSucceeds = platform.versionSucceeds = !failing;
+    platform.queriesFail = failing;
     for (const KeywordRow& row : kKeywordTable) {
       char result[400] = "";
       CountAllocations count;
-      AnswerTag(facts, row.text, result);
+      ParseTag(platform, row.text, result);
       EXPECT_EQ(0, count.Count()) << row.text << (failing ? " failing" : "");
     }
     for (const char* miss : {"(!VuskDisk*)", "", "(!vuskramba)"}) {
       char result[16] = "";
       CountAllocations count;
-      AnswerTag(facts, miss, result);
+      ParseTag(platform, miss, result);
       EXPECT_EQ(0, count.Count()) << miss;
     }
   }
@@ -67,10 +67,10 @@ TEST(Allocation, CatalogueNotificationAndToastDoNotAllocate) {
   CommandCatalogue commands;
   NullMessages messages;
   CountAllocations count;
-  PublishCatalogue(name, &commands, tags.get());
-  ReplyToNotification("smppg", reply);
-  ReplyToNotification("other", reply);
-  SendToast(messages, 1, 2, 3, 1, ToastText::Narrow);
+  ostrakin::PublishInfo(name, &commands, tags.get());
+  ReceiveNotify("smppg", reply);
+  ReceiveNotify("other", reply);
+  DisplayToast(messages, 1, 2, 3, 1, ToastText::Narrow);
   EXPECT_EQ(0, count.Count());
 }
 

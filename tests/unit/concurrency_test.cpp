@@ -10,18 +10,18 @@
 #include <thread>
 #include <vector>
 
-#include "catalogue.h"
-#include "identity_answers.h"
-#include "keyword_table.h"
-#include "parse_tag.h"
-#include "ping.h"
-#include "scripted_system_facts.h"
-#include "toast_request.h"
+#include "core/answers/registry_locations.h"
+#include "core/display_toast.h"
+#include "core/keyword_table.h"
+#include "core/parse_tag.h"
+#include "core/publish_info.h"
+#include "core/receive_notify.h"
+#include "scripted_platform_calls.h"
 
 namespace ostrakin {
 namespace {
 
-using testing::ScriptedSystemFacts;
+using testing::ScriptedPlatformCalls;
 
 class EchoMessages : public WindowMessages {
  public:
@@ -32,35 +32,36 @@ class EchoMessages : public WindowMessages {
   }
 };
 
-ScriptedSystemFacts Machine() {
-  ScriptedSystemFacts facts;
-  facts.memory = {1536u << 20, 700u << 20};
-  facts.disk = {uint64_t{3} << 29, uint64_t{80} << 30};
-  facts.version = {4, 10, 1};
-  facts.SetValue(kProcessorKey, kProcessorNameValue, "AMD K6-2");
-  facts.SetValue(kProcessorKey, kProcessorClockValue, std::string("\x2c\x01\0\0", 4));
-  facts.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, "Rage 128");
-  return facts;
+ScriptedPlatformCalls Machine() {
+  ScriptedPlatformCalls platform;
+  platform.memory = {1536u << 20, 700u << 20};
+  platform.disk = {uint64_t{3} << 29, uint64_t{80} << 30};
+  platform.version = {4, 10, 1};
+  platform.SetValue(kProcessorKey, kProcessorNameValue, "AMD K6-2");
+  platform.SetValue(kProcessorKey, kProcessorClockValue, std::string("\x2c\x01\0\0", 4));
+  platform.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, "Rage 128");
+  return platform;
 }
 
 // Everything one round of calls answers, as text.
-std::string OneRound(ScriptedSystemFacts& facts, EchoMessages& messages, TagCatalogue& tags) {
+std::string OneRound(ScriptedPlatformCalls& platform, EchoMessages& messages, TagCatalogue& tags) {
   std::string answers;
   for (const KeywordRow& row : kKeywordTable) {
     char result[400] = "prefix:";
-    answers += std::to_string(AnswerTag(facts, row.text, result)) + result + "\n";
+    answers += std::to_string(ParseTag(platform, row.text, result)) + result + "\n";
   }
   char reply[64];
-  answers += std::to_string(ReplyToNotification("smppg", reply)) + reply + "\n";
+  answers += std::to_string(ReceiveNotify("smppg", reply)) + reply + "\n";
   char name[32];
   CommandCatalogue commands;
-  answers += std::to_string(PublishCatalogue(name, &commands, &tags)) + name + tags.tagTexts[5];
-  answers += std::to_string(SendToast(messages, 1, 2, 3, 1, ToastText::Wide));
+  answers +=
+      std::to_string(ostrakin::PublishInfo(name, &commands, &tags)) + name + tags.tagTexts[5];
+  answers += std::to_string(DisplayToast(messages, 1, 2, 3, 1, ToastText::Wide));
   return answers;
 }
 
 TEST(Concurrency, ConcurrentCallsAnswerAsCallsAlone) {
-  ScriptedSystemFacts aloneFacts = Machine();
+  ScriptedPlatformCalls aloneFacts = Machine();
   EchoMessages aloneMessages;
   auto aloneTags = std::make_unique<TagCatalogue>();
   const std::string alone = OneRound(aloneFacts, aloneMessages, *aloneTags);
@@ -72,15 +73,15 @@ TEST(Concurrency, ConcurrentCallsAnswerAsCallsAlone) {
   std::vector<std::thread> threads;
   for (int t = 0; t < kThreads; ++t) {
     threads.emplace_back([&] {
-      ScriptedSystemFacts facts = Machine();
+      ScriptedPlatformCalls platform = Machine();
       EchoMessages messages;
       auto tags = std::make_unique<TagCatalogue>();
       while (!go.load())
         std::this_thread::yield();
       for (int round = 0; round < kRounds; ++round) {
-        if (OneRound(facts, messages, *tags) != alone) ++mismatches;
+        if (OneRound(platform, messages, *tags) != alone) ++mismatches;
       }
-      if (facts.KeysLeftOpen() != 0) ++mismatches;
+      if (platform.KeysLeftOpen() != 0) ++mismatches;
     });
   }
   go = true;

@@ -1,4 +1,4 @@
-#include "keyword_table.h"
+#include "core/keyword_table.h"
 
 #include <gtest/gtest.h>
 
@@ -35,21 +35,21 @@ TEST(KeywordTable, HoldsTheVocabularyInOrder) {
   for (int letter = 0; letter < 26; ++letter) {
     const KeywordRow& row = kKeywordTable[letter];
     EXPECT_EQ(std::string("(!VuskDisk") + char('A' + letter) + ")", row.text);
-    EXPECT_EQ(Answer::DiskSpace, row.answer);
+    EXPECT_EQ(Probe::DiskSpace, row.probe);
     EXPECT_EQ(Placement::Appended, row.placement);
     EXPECT_EQ('A' + letter, row.driveLetter);
   }
   const struct {
     const char* text;
-    Answer answer;
-  } rest[] = {{"(!VuskRamStat)", Answer::MemoryFigures},
-              {"(!VuskRamBar)", Answer::MemoryBar},
-              {"(!VuskVidCard)", Answer::VideoCard},
-              {"(!VuskOSInfo)", Answer::OperatingSystem},
-              {"(!VuskCPUInfo)", Answer::Processor}};
+    Probe probe;
+  } rest[] = {{"(!VuskRamStat)", Probe::MemoryFigures},
+              {"(!VuskRamBar)", Probe::MemoryBar},
+              {"(!VuskVidCard)", Probe::VideoCard},
+              {"(!VuskOSInfo)", Probe::OperatingSystem},
+              {"(!VuskCPUInfo)", Probe::Processor}};
   for (int i = 0; i < 5; ++i) {
     EXPECT_STREQ(rest[i].text, kKeywordTable[26 + i].text);
-    EXPECT_EQ(rest[i].answer, kKeywordTable[26 + i].answer);
+    EXPECT_EQ(rest[i].probe, kKeywordTable[26 + i].probe);
     EXPECT_EQ(Placement::Replaces, kKeywordTable[26 + i].placement);
   }
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "plugin_library.h"
 #include "windows_test_support.h"
 
 namespace ostrakin {
@@ -44,7 +45,7 @@ TEST(VersionResource, BothBinariesCarryTheProjectVersion) {
   } binaries[] = {{"Ostrakin.dll", VFT_DLL}, {"Quillaby.exe", VFT_APP}};
   for (const auto& binary : binaries) {
     VersionInfo info;
-    ASSERT_TRUE(ReadVersion(testing::ProgramDirectory() + binary.file, &info)) << binary.file;
+    ASSERT_TRUE(ReadVersion(standin::ProgramDirectory() + binary.file, &info)) << binary.file;
     EXPECT_EQ(binary.type, info.fixed.dwFileType) << binary.file;
     EXPECT_EQ(DWORD(OSTRAKIN_VERSION_MAJOR << 16 | OSTRAKIN_VERSION_MINOR),
               info.fixed.dwFileVersionMS);

@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "host_window.h"
+#include "plugin_library.h"
 #include "windows_test_support.h"
 
 namespace ostrakin {
 namespace {
 
+using standin::ProgramDirectory;
 using testing::ChildProcess;
-using testing::ProgramDirectory;
 using testing::RunAndCapture;
 
 // The toast functions as a caller with a 32-bit slot per argument sees them: the flag's slot
@@ -45,23 +46,19 @@ class ToastE2E : public ::testing::Test {
     window_ = std::make_unique<standin::HostWindow>(handlers);
     std::string error;
     ASSERT_TRUE(window_->Create(&error)) << error;
-    module_ = LoadLibraryA((ProgramDirectory() + "Ostrakin.dll").c_str());
-    ASSERT_NE(nullptr, module_);
-    narrow_ = Resolve("DisplayToast");
-    wide_ = Resolve("DisplayToastW");
+    ASSERT_TRUE(library_.Load(&error)) << error;
+    narrow_ = library_.Find<ToastBySlots>("DisplayToast");
+    wide_ = library_.Find<ToastBySlots>("DisplayToastW");
     ASSERT_NE(nullptr, narrow_);
     ASSERT_NE(nullptr, wide_);
   }
   void TearDown() override {
     window_.reset();
-    if (module_ != nullptr) FreeLibrary(module_);
-  }
-  ToastBySlots Resolve(const char* name) {
-    return reinterpret_cast<ToastBySlots>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    library_.Release();
   }
 
   std::unique_ptr<standin::HostWindow> window_;
-  HMODULE module_ = nullptr;
+  standin::PluginLibrary library_{standin::PluginBesideThisProgram()};
   ToastBySlots narrow_ = nullptr, wide_ = nullptr;
   std::vector<HeardToast> heard_;
 };
@@ -90,7 +87,7 @@ TEST_F(ToastE2E, ReturnsWhatTheBroadcastSendReturns) {
   // from a send to it alone. The toast functions must pass on the broadcast's result as it is.
   const ToastRequest record = {2, 1, 3, 0, 0};
   const LRESULT direct =
-      SendMessageA(window_->Handle(), window_->ToastMessage(), WPARAM(&record), 0);
+      SendMessageA(window_->Window(), window_->ToastMessage(), WPARAM(&record), 0);
   EXPECT_EQ(standin::kToastShown, direct);
   for (LPARAM lParam : {0, 1}) {
     const LRESULT broadcast =

@@ -4,13 +4,6 @@
 
 namespace ostrakin::testing {
 
-std::string ProgramDirectory() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string directory(path, length);
-  return directory.substr(0, directory.find_last_of("\\/") + 1);
-}
-
 int RunAndCapture(const std::string& commandLine, std::string* output) {
   ChildProcess child;
   if (!child.Start(commandLine)) return -1;
@@ -111,26 +104,25 @@ MachineValueFixture::MachineValueFixture(const std::string& key, const std::stri
   // Find the outermost missing key, so that the fixture removes exactly what it adds.
   for (size_t end = key.find('\\');; end = key.find('\\', end + 1)) {
     const std::string prefix = key.substr(0, end);
-    HKEY probe = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, prefix.c_str(), 0, KEY_READ, &probe) != ERROR_SUCCESS) {
+    UniqueHkey probe;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, prefix.c_str(), 0, KEY_READ, probe.put()) !=
+        ERROR_SUCCESS) {
       createdRoot_ = prefix;
       break;
     }
-    RegCloseKey(probe);
     if (end == std::string::npos) break;
   }
-  HKEY opened = nullptr;
+  UniqueHkey opened;
   if (createdRoot_.empty() &&
-      RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &opened) == ERROR_SUCCESS) {
+      RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, opened.put()) == ERROR_SUCCESS) {
     DWORD size = 0;
-    if (RegQueryValueExA(opened, name.c_str(), nullptr, &originalType_, nullptr, &size) ==
+    if (RegQueryValueExA(opened.get(), name.c_str(), nullptr, &originalType_, nullptr, &size) ==
         ERROR_SUCCESS) {
       originalBytes_.resize(size);
       hadValue_ =
-          RegQueryValueExA(opened, name.c_str(), nullptr, &originalType_,
+          RegQueryValueExA(opened.get(), name.c_str(), nullptr, &originalType_,
                            reinterpret_cast<BYTE*>(&originalBytes_[0]), &size) == ERROR_SUCCESS;
     }
-    RegCloseKey(opened);
   }
 }
 
@@ -145,25 +137,21 @@ MachineValueFixture::~MachineValueFixture() {
 }
 
 bool MachineValueFixture::Set(DWORD type, const std::string& bytes) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &key, nullptr) != ERROR_SUCCESS) {
-    return false;
-  }
-  const LONG status =
-      RegSetValueExA(key, name_.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                     DWORD(bytes.size()));
-  RegCloseKey(key);
-  return status == ERROR_SUCCESS;
+  UniqueHkey key;
+  return RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                         key.put(), nullptr) == ERROR_SUCCESS &&
+         RegSetValueExA(key.get(), name_.c_str(), 0, type,
+                        reinterpret_cast<const BYTE*>(bytes.data()),
+                        DWORD(bytes.size())) == ERROR_SUCCESS;
 }
 
 bool MachineValueFixture::Remove() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+  UniqueHkey key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, KEY_SET_VALUE, key.put()) !=
+      ERROR_SUCCESS) {
     return true;
   }
-  const LONG status = RegDeleteValueA(key, name_.c_str());
-  RegCloseKey(key);
+  const LONG status = RegDeleteValueA(key.get(), name_.c_str());
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 

@@ -7,9 +7,27 @@
 
 namespace ostrakin::testing {
 
-// The folder this program was started from, with a trailing backslash. The build puts every
-// Windows binary there.
-std::string ProgramDirectory();
+// A registry key closed when the object dies, on every path.
+class UniqueHkey {
+ public:
+  UniqueHkey() = default;
+  ~UniqueHkey() {
+    if (key_ != nullptr) RegCloseKey(key_);
+  }
+  UniqueHkey(const UniqueHkey&) = delete;
+  UniqueHkey& operator=(const UniqueHkey&) = delete;
+
+  HKEY get() const { return key_; }
+  // For the call that opens it; any key held before is closed first.
+  HKEY* put() {
+    this->~UniqueHkey();
+    key_ = nullptr;
+    return &key_;
+  }
+
+ private:
+  HKEY key_ = nullptr;
+};
 
 // Runs a command line to completion with no input; returns its exit code and what it wrote to
 // standard output and error, or -1 when it could not be started.

@@ -1,0 +1,20 @@
+// How much text an answer can take.
+#pragma once
+
+#include <cstddef>
+
+#include "Ostrakin.h"
+#include "core/answers/video_card.h"
+
+namespace ostrakin {
+
+// The longest answer is the video card's: 16 bytes of frame and separators, the longest
+// description (stored without a terminator), and a screen size of two 11-character numbers
+// and "x".
+constexpr size_t kLongestAnswer = 16 + kLongestAdapterDescription + 11 + 1 + 11;
+static_assert(kLongestAnswer == OSTRAKIN_LONGEST_ANSWER, "hosts size their buffers by this");
+
+// Every answer is written with this bound, terminator included.
+constexpr size_t kAnswerCapacity = kLongestAnswer + 1;
+
+}  // namespace ostrakin

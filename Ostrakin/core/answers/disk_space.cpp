@@ -1,0 +1,38 @@
+#include "core/answers/disk_space.h"
+
+#include "core/answers/answer_capacity.h"
+#include "core/text/bounded_format.h"
+#include "core/text/two_decimals.h"
+
+namespace ostrakin {
+namespace {
+
+struct ScaledAmount {
+  char text[kAmountTextCapacity];
+  const char* unit;
+};
+
+// Each amount is read as a signed count; every positive amount is shown in GB, even far below
+// one GiB, and only zero (or less) in MB.
+ScaledAmount Scale(uint64_t bytes) {
+  const int64_t count = int64_t(bytes);
+  const AmountUnit unit = count > 0 ? AmountUnit::Gibibytes : AmountUnit::Mebibytes;
+  ScaledAmount amount;
+  WriteTwoDecimals(count, unit, amount.text);
+  amount.unit = unit == AmountUnit::Gibibytes ? "GB" : "MB";
+  return amount;
+}
+
+}  // namespace
+
+void FormatDiskSpace(PlatformCalls& platform, char driveLetter, char* out) {
+  const char drivePath[] = {driveLetter, ':', '\0'};
+  DiskQuery query;
+  if (!platform.QueryDiskSpace(drivePath, &query)) query = DiskQuery{};
+  const ScaledAmount free = Scale(query.freeBytes);
+  const ScaledAmount total = Scale(query.totalBytes);
+  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %s%s \x02/\x02 %s%s \x02]\x02", free.text,
+                free.unit, total.text, total.unit);
+}
+
+}  // namespace ostrakin

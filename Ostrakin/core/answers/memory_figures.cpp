@@ -1,0 +1,16 @@
+#include "core/answers/memory_figures.h"
+
+#include "core/answers/answer_capacity.h"
+#include "core/text/bounded_format.h"
+
+namespace ostrakin {
+
+void FormatMemoryFigures(PlatformCalls& platform, char* out) {
+  const MemorySnapshot memory = platform.QueryMemory();
+  // Whole MiB of the full 64-bit counts: no wrap at 2^31 MiB, as an int conversion would give.
+  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %lluMB \x02/\x02 %lluMB \x02]\x02",
+                static_cast<unsigned long long>(memory.availPhys >> 20),
+                static_cast<unsigned long long>(memory.totalPhys >> 20));
+}
+
+}  // namespace ostrakin

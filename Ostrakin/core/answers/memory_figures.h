@@ -1,0 +1,11 @@
+// "(!VuskRamStat)": available and total physical memory.
+#pragma once
+
+#include "core/platform_calls.h"
+
+namespace ostrakin {
+
+// Available and total memory in whole MiB. Writes at most kAnswerCapacity bytes.
+void FormatMemoryFigures(PlatformCalls& platform, char* out);
+
+}  // namespace ostrakin

@@ -1,0 +1,51 @@
+#include "core/answers/processor.h"
+
+#include <cstring>
+
+#include "core/answers/answer_capacity.h"
+#include "core/answers/machine_key.h"
+#include "core/answers/registry_locations.h"
+#include "core/text/ascii.h"
+#include "core/text/bounded_format.h"
+
+namespace ostrakin {
+namespace {
+
+constexpr uint32_t kNameCapacity = 128;
+
+// The stored name as text: up to its terminator, or all of what the query reported when it has
+// none. Empty when it cannot be read.
+size_t ReadProcessorName(PlatformCalls& platform, char (&name)[kNameCapacity]) {
+  MachineKey key(platform, kProcessorKey);
+  uint32_t size = kNameCapacity;
+  if (!key.Read(kProcessorNameValue, name, &size)) return 0;
+  return BoundedLength(name, size < kNameCapacity ? size : kNameCapacity);
+}
+
+// The clock in MHz, stored as 32 bits and shown signed, as the answer has always shown it;
+// 0 when it cannot be read.
+int32_t ReadProcessorClock(PlatformCalls& platform) {
+  MachineKey key(platform, kProcessorKey);
+  unsigned char bytes[4] = {};
+  uint32_t size = sizeof bytes;
+  if (!key.Read(kProcessorClockValue, bytes, &size)) return 0;
+  int32_t clock;
+  std::memcpy(&clock, bytes, sizeof clock);
+  return clock;
+}
+
+}  // namespace
+
+void FormatProcessor(PlatformCalls& platform, char* out) {
+  char name[kNameCapacity] = {};
+  // The key is opened once for each value, on purpose: each read stands alone, as the answer
+  // is defined, and neither outcome affects the other.
+  const size_t nameLength = ReadProcessorName(platform, name);
+  const int32_t clock = ReadProcessorClock(platform);
+  char clockText[12];
+  BoundedFormat(clockText, sizeof clockText, "%d", int(clock));
+  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %.*s\x02 @ \x02%sMHz \x02]\x02", int(nameLength),
+                name, clockText);
+}
+
+}  // namespace ostrakin

@@ -1,0 +1,33 @@
+#include "core/answers/video_card.h"
+
+#include "core/answers/answer_capacity.h"
+#include "core/answers/machine_key.h"
+#include "core/answers/registry_locations.h"
+#include "core/text/ascii.h"
+#include "core/text/bounded_format.h"
+
+namespace ostrakin {
+namespace {
+
+// The query is offered twice the longest description, so a longer one is seen and refused.
+constexpr uint32_t kDescriptionBuffer = 2 * kLongestAdapterDescription;
+
+}  // namespace
+
+bool FormatVideoCard(PlatformCalls& platform, char* out) {
+  char description[kDescriptionBuffer] = {};
+  uint32_t size = kDescriptionBuffer;
+  {
+    MachineKey key(platform, kDisplayAdapterKey);
+    if (!key.Read(kDisplayAdapterValue, description, &size)) return false;
+  }
+  if (size > kLongestAdapterDescription) return false;
+  // A description stored without a terminator ends at the size the query reported.
+  const size_t length = BoundedLength(description, size);
+  const ScreenSize screen = platform.QueryFullScreenSize();
+  BoundedFormat(out, kAnswerCapacity, "\x02[\x02  %.*s\x02 @ \x02 %ix%i  \x02]\x02", int(length),
+                description, int(screen.width), int(screen.height));
+  return true;
+}
+
+}  // namespace ostrakin

@@ -1,0 +1,18 @@
+# What every shipped Windows binary gets: a version resource, so that Windows shows the product
+# and version in the file's properties, and no symbol table.
+#   ostrakin_shipped_binary(target VFT_DLL "what it is")
+function(ostrakin_shipped_binary target file_type description)
+  set(VERSION_FILE_TYPE ${file_type})
+  set(VERSION_DESCRIPTION "${description}")
+  set(VERSION_NAME ${target})
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "SHARED_LIBRARY")
+    set(VERSION_FILE_NAME ${target}.dll)
+  else()
+    set(VERSION_FILE_NAME ${target}.exe)
+  endif()
+  set(resource ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${resource} @ONLY)
+  target_sources(${target} PRIVATE ${resource})
+  target_link_options(${target} PRIVATE -s)
+endfunction()

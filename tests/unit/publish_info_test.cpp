@@ -1,0 +1,100 @@
+#include "core/publish_info.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "core/keyword_table.h"
+
+namespace ostrakin {
+namespace {
+
+// A catalogue as a host may hand it over: every byte patterned, so any stray write shows.
+std::unique_ptr<TagCatalogue> PatternedCatalogue() {
+  auto tags = std::make_unique<TagCatalogue>();
+  auto* bytes = reinterpret_cast<unsigned char*>(tags.get());
+  for (size_t i = 0; i < sizeof(TagCatalogue); ++i)
+    bytes[i] = (unsigned char)(i * 31 + 7);
+  return tags;
+}
+
+TEST(PublishInfo, PublishesNameCommandsAndSixTags) {
+  char name[32];
+  std::memset(name, 'x', sizeof name);
+  struct {
+    CommandCatalogue catalogue;
+    uint32_t hostData;
+  } commands = {{77}, 0xC0FFEEu};
+  auto tags = PatternedCatalogue();
+
+  ASSERT_EQ(1, ostrakin::PublishInfo(name, &commands.catalogue, tags.get()));
+  EXPECT_EQ(0, std::memcmp(name, "Tavrin's Pelicor\0xxxx", 21));
+  EXPECT_EQ(0, commands.catalogue.count);
+  EXPECT_EQ(0xC0FFEEu, commands.hostData);
+  EXPECT_EQ(6, tags->count);
+
+  const char* labels[] = {"Disk Info",       "RAM Info", "RAM Bar",
+                          "Video Card Info", "OS Info",  "CPU Info"};
+  const char* texts[] = {"(!VuskDisk*)  <replace the * with drive letter!>",
+                         "(!VuskRamStat)",
+                         "(!VuskRamBar)",
+                         "(!VuskVidCard)",
+                         "(!VuskOSInfo)",
+                         "(!VuskCPUInfo)"};
+  const auto* raw = reinterpret_cast<const char*>(tags.get());
+  for (int slot = 0; slot < 6; ++slot) {
+    EXPECT_STREQ(labels[slot], raw + 4 + 128 * slot);
+    EXPECT_STREQ(texts[slot], raw + 6404 + 128 * slot);
+  }
+}
+
+TEST(PublishInfo, WritesOnlyTextsAndTerminators) {
+  auto tags = PatternedCatalogue();
+  const auto untouched = PatternedCatalogue();
+  char name[17];
+  CommandCatalogue commands;
+  ASSERT_EQ(1, ostrakin::PublishInfo(name, &commands, tags.get()));
+
+  // Every byte that is not the count or a slot-0..5 text with its terminator is the host's.
+  std::string expected(reinterpret_cast<const char*>(untouched.get()), sizeof(TagCatalogue));
+  std::memcpy(&expected[0], &tags->count, 4);
+  for (int slot = 0; slot < 6; ++slot) {
+    for (size_t offset : {size_t(4 + 128 * slot), size_t(6404 + 128 * slot)}) {
+      const char* text = reinterpret_cast<const char*>(tags.get()) + offset;
+      expected.replace(offset, std::strlen(text) + 1, text, std::strlen(text) + 1);
+    }
+  }
+  EXPECT_EQ(expected, std::string(reinterpret_cast<const char*>(tags.get()), sizeof(TagCatalogue)));
+
+  // A second call writes the same bytes.
+  const std::string first(reinterpret_cast<const char*>(tags.get()), sizeof(TagCatalogue));
+  ASSERT_EQ(1, ostrakin::PublishInfo(name, &commands, tags.get()));
+  EXPECT_EQ(first, std::string(reinterpret_cast<const char*>(tags.get()), sizeof(TagCatalogue)));
+}
+
+TEST(PublishInfo, NullPointersWriteNothing) {
+  char name[17] = "untouched";
+  CommandCatalogue commands = {5};
+  auto tags = PatternedCatalogue();
+  const auto untouched = PatternedCatalogue();
+  EXPECT_EQ(0, ostrakin::PublishInfo(nullptr, &commands, tags.get()));
+  EXPECT_EQ(0, ostrakin::PublishInfo(name, nullptr, tags.get()));
+  EXPECT_EQ(0, ostrakin::PublishInfo(name, &commands, nullptr));
+  EXPECT_STREQ("untouched", name);
+  EXPECT_EQ(5, commands.count);
+  EXPECT_EQ(0, std::memcmp(tags.get(), untouched.get(), sizeof(TagCatalogue)));
+}
+
+TEST(PublishInfo, EveryEntryButTheDiskTemplateIsAKeyword) {
+  // The host learns its tags from the catalogue, so each must lead to an answer; the disk
+  // entry is a template the user completes with a drive letter.
+  EXPECT_EQ(nullptr, FindKeyword(kCatalogue[0].tagText));
+  for (size_t slot = 1; slot < 6; ++slot) {
+    EXPECT_NE(nullptr, FindKeyword(kCatalogue[slot].tagText)) << kCatalogue[slot].tagText;
+  }
+}
+
+}  // namespace
+}  // namespace ostrakin
