@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "control_bytes.h"
+#include "system_code_page.h"
 
 namespace standin {
 namespace {
@@ -19,8 +20,9 @@ void WriteToConsole(HANDLE console, const std::string& text) {
   const WORD normal = info.wAttributes;
   for (const StyledRun& run : SplitAtControlBytes(text)) {
     SetConsoleTextAttribute(console, run.bold ? WORD(normal | FOREGROUND_INTENSITY) : normal);
+    const std::wstring wide = SystemCodePageToWide(run.text);
     DWORD written = 0;
-    WriteConsoleA(console, run.text.data(), DWORD(run.text.size()), &written, nullptr);
+    WriteConsoleW(console, wide.data(), DWORD(wide.size()), &written, nullptr);
   }
   SetConsoleTextAttribute(console, normal);
 }
@@ -46,7 +48,7 @@ void HostOutput::Write(const std::string& text) const {
       WriteToConsole(GetStdHandle(STD_OUTPUT_HANDLE), text);
       return;
     case Mode::Drop:
-      WriteBytes(DropControlBytes(text));
+      WriteBytes(SystemCodePageToUtf8(DropControlBytes(text)));
       return;
     case Mode::Raw:
       WriteBytes(text);

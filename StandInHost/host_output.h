@@ -7,7 +7,8 @@ namespace standin {
 
 class HostOutput {
  public:
-  // Bold on a console, dropped into a pipe or file, or the exact bytes when `raw`.
+  // Text in the system code page, as the plug-in writes it. On a console 0x02 is bold; into a
+  // pipe or file the text goes as UTF-8 without it; `raw` writes the exact bytes.
   explicit HostOutput(bool raw);
   void Write(const std::string& text) const;
   void Line(const std::string& text) const { Write(text + "\n"); }

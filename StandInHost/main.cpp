@@ -1,64 +1,32 @@
 // A stand-in for the chat host: it loads the plug-in library by path, resolves its entry points
 // by name and plays the host's part of the contract, so that the real DLL can be tried and
 // tested exactly as a host uses it.
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "catalogue_keywords.h"
+#include "host_options.h"
 #include "host_output.h"
 #include "host_window.h"
 #include "plugin_library.h"
+#include "system_code_page.h"
 #include "tag_expansion.h"
+#include "toast_command.h"
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: StandInHost [--raw] [--plugin PATH] [--ping | --listen | MESSAGE...]\n"
-    "  MESSAGE       chat text whose (!...) tags are answered by the plug-in\n"
-    "  (no message)  show the plug-in's name, catalogue, every keyword's answer and its ping\n"
-    "  --ping        send the ping notification and show the reply\n"
-    "  --listen      open the host's window and report the toast requests and plug-in change\n"
-    "                notices it hears; lines typed on standard input are chat messages,\n"
-    "                answered with the plug-in; ends when the input ends\n"
-    "  --raw         write the exact bytes, control byte 0x02 included\n"
-    "  --plugin PATH the plug-in library (default: Ostrakin.dll beside this program)\n";
-
 constexpr size_t kResultBufferSize = 1024;
-
-struct Options {
-  bool raw = false;
-  bool ping = false;
-  bool listen = false;
-  std::string plugin;
-  std::vector<std::string> message;
-};
-
-bool ParseOptions(int argc, char** argv, Options* options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
-    if (argument == "--raw") {
-      options->raw = true;
-    } else if (argument == "--ping") {
-      options->ping = true;
-    } else if (argument == "--listen") {
-      options->listen = true;
-    } else if (argument == "--plugin" && i + 1 < argc) {
-      options->plugin = argv[++i];
-    } else if (argument == "--help" || argument == "-h") {
-      return false;
-    } else {
-      options->message.push_back(argument);
-    }
-  }
-  if (options->plugin.empty()) options->plugin = standin::PluginBesideThisProgram();
-  return true;
-}
 
 // The host's side of one ParseTag call: a zeroed buffer of its own, the answer on 1.
 bool AskPlugin(const standin::PluginEntryPoints& plugin, const std::string& tag,
@@ -146,6 +114,29 @@ std::string DescribeToast(const ToastRequest* request, WPARAM wParam, LPARAM lPa
   return text + "; answered " + Hex(uint32_t(answer));
 }
 
+// A line of standard input of any length, without its line end; false at the end of input.
+bool ReadLine(std::string* line) {
+  if (!std::getline(std::cin, *line)) return false;
+  if (!line->empty() && line->back() == '\r') line->pop_back();
+  return true;
+}
+
+// What a typed /toast line makes the plug-in do, and what its toast function returned. The
+// window's own report of the request comes first: the send reaches it before it returns.
+void SendToast(const standin::PluginLibrary& library, const standin::ToastCommand& command,
+               const standin::HostOutput& out) {
+  const char* name = command.wide ? "DisplayToastW" : "DisplayToast";
+  const auto toast = library.Find<DisplayToastFn>(name);
+  if (toast == nullptr) {
+    out.Line(std::string("StandInHost: the plug-in does not export ") + name);
+    return;
+  }
+  const intptr_t result = toast(command.first, command.second, command.third, command.flag);
+  out.Line(std::string(name) + "(" + Hex(command.first) + ", " + Hex(command.second) + ", " +
+           Hex(command.third) + ", " + std::to_string(command.flag) + ") returned " +
+           Hex(uint32_t(result)));
+}
+
 // The host at work: its window hears toasts and change notices while chat messages arrive on
 // standard input. A change notice releases the plug-in library; the next message loads it again.
 int Listen(standin::PluginLibrary& library, PublishedInfo& info, const standin::HostOutput& out) {
@@ -170,6 +161,17 @@ int Listen(standin::PluginLibrary& library, PublishedInfo& info, const standin::
       return;
     }
     if (!held) out.Line("Loaded " + library.Path() + " again: " + info.name);
+    standin::ToastCommand toast;
+    switch (standin::ParseToastCommand(line, &toast)) {
+      case standin::ToastCommandParse::Valid:
+        SendToast(library, toast, out);
+        return;
+      case standin::ToastCommandParse::Invalid:
+        out.Line(standin::kToastCommandUsage);
+        return;
+      case standin::ToastCommandParse::NotACommand:
+        break;
+    }
     out.Line(standin::ExpandTags(line, [&](const std::string& tag, std::string* answer) {
       return AskPlugin(library.EntryPoints(), tag, answer);
     }));
@@ -181,16 +183,14 @@ int Listen(standin::PluginLibrary& library, PublishedInfo& info, const standin::
     return 2;
   }
   out.Line("Listening for " OSTRAKIN_DISPLAY_TOAST_MESSAGE " and " OSTRAKIN_PLUGIN_CHANGE_MESSAGE
-           "; chat messages are "
-           "read from standard input until it ends.");
+           ".");
+  out.Line("Type a chat message to have its tags answered, or /toast FIRST SECOND THIRD [FLAG] to");
+  out.Line(
+      "call the plug-in's DisplayToast (/toastw: DisplayToastW). Quillaby.exe sends the plug-in");
+  out.Line("change notice. End of input (Ctrl-D) stops the host.");
   std::thread reader([&window] {
-    char line[4096];
-    while (std::fgets(line, sizeof line, stdin) != nullptr) {
-      std::string text(line);
-      while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-      window.PostInputLine(text);
-    }
+    for (std::string line; ReadLine(&line);)
+      window.PostInputLine(standin::Utf8ToSystemCodePage(line));
     window.PostQuit();
   });
   standin::HostWindow::RunMessageLoop();
@@ -198,19 +198,62 @@ int Listen(standin::PluginLibrary& library, PublishedInfo& info, const standin::
   return 0;
 }
 
+// The chat text of a message: the command line's words (which Windows hands over in the system
+// code page), or a file or standard input read as UTF-8.
+bool ReadMessage(const standin::HostOptions& options, std::string* message, std::string* error) {
+  if (options.messageFile.empty()) {
+    for (const std::string& word : options.words)
+      *message += (message->empty() ? "" : " ") + word;
+    return true;
+  }
+  std::string utf8;
+  if (options.messageFile == "-") {
+    utf8.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  } else {
+    std::ifstream file(options.messageFile, std::ios::binary);
+    if (!file) {
+      *error = "cannot read the message file " + options.messageFile;
+      return false;
+    }
+    utf8.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  }
+  while (!utf8.empty() && (utf8.back() == '\n' || utf8.back() == '\r'))
+    utf8.pop_back();
+  *message = standin::Utf8ToSystemCodePage(utf8);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
-  if (!ParseOptions(argc, argv, &options)) {
-    std::fputs(kUsage, stdout);
+  standin::HostOptions options;
+  std::string error;
+  if (!standin::ParseHostOptions(std::vector<std::string>(argv + 1, argv + argc), &options,
+                                 &error)) {
+    std::fprintf(stderr, "StandInHost: %s\n%s", error.c_str(), standin::kHostSynopsis);
+    return 2;
+  }
+  if (options.mode == standin::HostOptions::Mode::Help) {
+    std::fputs(standin::kHostUsage, stdout);
     return 0;
+  }
+  if (options.mode == standin::HostOptions::Mode::Version) {
+    std::puts("StandInHost " OSTRAKIN_VERSION ", the stand-in chat host for Ostrakin");
+    return 0;
+  }
+  // Standard input carries bytes as they are (UTF-8 text, line ends of either kind).
+  _setmode(_fileno(stdin), _O_BINARY);
+  std::string message;
+  if (options.mode == standin::HostOptions::Mode::Message &&
+      !ReadMessage(options, &message, &error)) {
+    std::fprintf(stderr, "StandInHost: %s\n", error.c_str());
+    return 2;
   }
   const standin::HostOutput out(options.raw);
 
-  standin::PluginLibrary library(options.plugin);
+  standin::PluginLibrary library(options.plugin.empty() ? standin::PluginBesideThisProgram()
+                                                        : options.plugin);
   auto info = std::make_unique<PublishedInfo>();  // 12.8 KB: not for the stack
-  std::string error;
   if (!LoadPlugin(library, info.get(), &error)) {
     std::fprintf(stderr, "StandInHost: %s\n", error.c_str());
     return 2;
@@ -218,19 +261,21 @@ int main(int argc, char** argv) {
   const standin::PluginEntryPoints& plugin = library.EntryPoints();
 
   int status = 0;
-  if (options.listen) {
-    status = Listen(library, *info, out);
-  } else if (options.ping) {
-    out.Line(PingReply(plugin));
-  } else if (!options.message.empty()) {
-    std::string message;
-    for (const std::string& word : options.message)
-      message += (message.empty() ? "" : " ") + word;
-    out.Line(standin::ExpandTags(message, [&](const std::string& tag, std::string* answer) {
-      return AskPlugin(plugin, tag, answer);
-    }));
-  } else {
-    ShowOverview(out, plugin, *info);
+  switch (options.mode) {
+    case standin::HostOptions::Mode::Listen:
+      status = Listen(library, *info, out);
+      break;
+    case standin::HostOptions::Mode::Ping:
+      out.Line(PingReply(plugin));
+      break;
+    case standin::HostOptions::Mode::Message:
+      out.Line(standin::ExpandTags(message, [&](const std::string& tag, std::string* answer) {
+        return AskPlugin(plugin, tag, answer);
+      }));
+      break;
+    default:
+      ShowOverview(out, plugin, *info);
+      break;
   }
   library.Release();
   return status;

@@ -1,8 +1,39 @@
-# Shared by the project's scripts: prerequisites, quiet builds, Wine and a virtual display.
-# Sourced, not run.
+# Shared by the project's scripts: prerequisites, quiet builds with a line of progress, argument
+# checks, and Windows programs under Wine. Sourced, not run.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LOGS="$ROOT/build/logs"
+# The build tree's Wine prefix; every Windows program runs in it through cmake/run-under-wine,
+# which creates it once and gives it a display.
+export WINEPREFIX="$ROOT/build/win32/wineprefix"
+export WINEDEBUG=-all
+
+# A line of progress, on standard error so that a script's own output stays clean.
+step() {
+  echo "$*" >&2
+}
+
+# Prints the usage text (the script's $USAGE) and exits: 0 for --help, 2 for a mistake.
+usage_exit() {
+  local status=$1
+  shift
+  if [ $# -gt 0 ]; then
+    echo "$(basename "$0"): $*" >&2
+    echo "$USAGE" >&2
+  else
+    echo "$USAGE"
+  fi
+  exit "$status"
+}
+
+# For scripts that take no arguments: --help, or nothing.
+no_arguments() {
+  case "${1:-}" in
+    "") ;;
+    -h | --help) usage_exit 0 ;;
+    *) usage_exit 2 "unexpected argument '$1'" ;;
+  esac
+}
 
 ensure_prerequisites() {
   "$ROOT/scripts/install-prerequisites"
@@ -20,54 +51,24 @@ quietly() {
   fi
 }
 
-# Configures (once) and builds a CMake preset; extra arguments go to the configure step.
+# Configures (once) and builds a CMake preset, with a line of progress when there is work to do.
 build_preset() {
-  local preset=$1
-  shift
+  local preset=$1 started=$SECONDS
   (
     cd "$ROOT"
-    if [ ! -f "build/$preset/CMakeCache.txt" ] || [ $# -gt 0 ]; then
-      quietly "configure-$preset" cmake --preset "$preset" "$@"
+    if [ ! -f "build/$preset/CMakeCache.txt" ]; then
+      step "Configuring $preset (build/$preset)..."
+      quietly "configure-$preset" cmake --preset "$preset"
     fi
-    quietly "build-$preset" cmake --build --preset "$preset"
+    if ! cmake --build --preset "$preset" -- -n 2>/dev/null | grep -q '^ninja: no work to do'; then
+      step "Building $preset (log: build/logs/build-$preset.log)..."
+      quietly "build-$preset" cmake --build --preset "$preset"
+      step "Built $preset in $((SECONDS - started)) s"
+    fi
   )
 }
 
-export WINEPREFIX="$ROOT/build/win32/wineprefix"
-export WINEDEBUG=-all
-
-# Creates the build tree's Wine prefix if it is not there yet.
-ensure_wine_prefix() {
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Creating the Wine prefix (once, about 15 s)..." >&2
-    wineboot --init >/dev/null 2>&1
-    wineserver -w
-  fi
-}
-
-# Starts a virtual X display for programs that need windows, and ends it (and the prefix's
-# wineserver, which must not outlive its display) when the script exits. A wineserver that was
-# started without a display gives no windows to later programs, so any running one is ended.
-start_virtual_display() {
-  [ -n "${OSTRAKIN_XVFB_PID:-}" ] && return 0
-  local display
-  for display in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-  done
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  OSTRAKIN_XVFB_PID=$!
-  export DISPLAY=":$display"
-  for _ in $(seq 1 50); do
-    [ -e "/tmp/.X11-unix/X$display" ] && break
-    sleep 0.1
-  done
-  wineserver -k 2>/dev/null || true
-  trap stop_virtual_display EXIT
-}
-
-stop_virtual_display() {
-  wineserver -k 2>/dev/null || true
-  [ -n "${OSTRAKIN_XVFB_PID:-}" ] && kill "$OSTRAKIN_XVFB_PID" 2>/dev/null || true
-  OSTRAKIN_XVFB_PID=
+# Runs a Windows program of the build, or anything else under Wine, in the build's prefix.
+run_windows() {
+  "$ROOT/cmake/run-under-wine" "$@"
 }

@@ -9,7 +9,9 @@
 
 #include "catalogue_keywords.h"
 #include "control_bytes.h"
+#include "host_options.h"
 #include "tag_expansion.h"
+#include "toast_command.h"
 
 namespace standin {
 namespace {
@@ -79,6 +81,74 @@ TEST(CatalogueKeywords, ExpandsTheTemplateOncePerDriveLetter) {
 
   tags->count = 1000;  // a count beyond the slots is not followed
   EXPECT_EQ(size_t(26 + 1 + OSTRAKIN_CATALOGUE_SLOTS - 2), KeywordsFromCatalogue(*tags).size());
+}
+
+TEST(HostOptions, ReadsModesAndRejectsMistakes) {
+  using Mode = HostOptions::Mode;
+  const struct {
+    std::vector<std::string> arguments;
+    Mode mode;  // ignored when `error` is set
+    std::vector<std::string> words;
+    const char* error;  // a part of the reason, or null for success
+  } cases[] = {
+      {{}, Mode::Overview, {}, nullptr},
+      {{"a", "(!VuskOSInfo)"}, Mode::Message, {"a", "(!VuskOSInfo)"}, nullptr},
+      {{"--raw", "--", "--ping", "-v"}, Mode::Message, {"--ping", "-v"}, nullptr},
+      {{"-"}, Mode::Message, {"-"}, nullptr},
+      {{"--ping", "--raw"}, Mode::Ping, {}, nullptr},
+      {{"--bogus", "--help"}, Mode::Overview, {}, "unknown option --bogus"},
+      {{"x", "--version"}, Mode::Version, {}, nullptr},
+      {{"-v"}, Mode::Overview, {}, "unknown option -v"},
+      {{"--plugin"}, Mode::Overview, {}, "--plugin needs a path"},
+      {{"--ping", "hello"}, Mode::Overview, {}, "--ping and a message cannot be combined"},
+      {{"--listen", "--ping"}, Mode::Overview, {}, "--listen and --ping cannot be combined"},
+      {{"--message-file", "-", "x"}, Mode::Overview, {}, "cannot be combined"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    HostOptions options;
+    std::string error;
+    const bool parsed = ParseHostOptions(c.arguments, &options, &error);
+    if (c.error != nullptr) {
+      EXPECT_FALSE(parsed);
+      EXPECT_NE(std::string::npos, error.find(c.error)) << error;
+      continue;
+    }
+    ASSERT_TRUE(parsed) << error;
+    EXPECT_EQ(c.mode, options.mode);
+    EXPECT_EQ(c.words, options.words);
+  }
+}
+
+TEST(ToastCommand, ReadsTheNumbersOfATypedToast) {
+  const struct {
+    const char* line;
+    ToastCommandParse parse;
+    bool wide;
+    uint32_t first, second, third;
+    int flag;
+  } cases[] = {
+      {"/toast 1 2 3", ToastCommandParse::Valid, false, 1, 2, 3, 0},
+      {"/toastw 0x10 4294967295 0 255", ToastCommandParse::Valid, true, 16, 4294967295u, 0, 255},
+      {"/toast 1 2", ToastCommandParse::Invalid, false, 0, 0, 0, 0},
+      {"/toast 1 2 3 256", ToastCommandParse::Invalid, false, 0, 0, 0, 0},
+      {"/toast 1 2 4294967296", ToastCommandParse::Invalid, false, 0, 0, 0, 0},
+      {"/toast -1 2 3", ToastCommandParse::Invalid, false, 0, 0, 0, 0},
+      {"/toast one 2 3", ToastCommandParse::Invalid, false, 0, 0, 0, 0},
+      {"/toasty 1 2 3", ToastCommandParse::NotACommand, false, 0, 0, 0, 0},
+      {"say /toast 1 2 3", ToastCommandParse::NotACommand, false, 0, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    ToastCommand command;
+    ASSERT_EQ(c.parse, ParseToastCommand(c.line, &command));
+    if (c.parse != ToastCommandParse::Valid) continue;
+    EXPECT_EQ(c.wide, command.wide);
+    EXPECT_EQ(c.first, command.first);
+    EXPECT_EQ(c.second, command.second);
+    EXPECT_EQ(c.third, command.third);
+    EXPECT_EQ(c.flag, command.flag);
+  }
 }
 
 }  // namespace

@@ -99,13 +99,55 @@ TEST(StandInHostE2E, PingOption) {
   EXPECT_EQ("Pong!\n#/brb I'll be back in 5 seconds\n#5#/online\n", output);
 }
 
-TEST(StandInHostE2E, NamesAMissingEntryPoint) {
-  std::string output;
-  EXPECT_EQ(2, RunHost("--plugin \"" + ProgramDirectory() + "IncompletePlugin.dll\" (!VuskOSInfo)",
-                       &output));
-  EXPECT_NE(std::string::npos, output.find("does not export the entry point ParseTag")) << output;
-  EXPECT_EQ(2, RunHost("--plugin NoSuchPlugin.dll", &output));
-  EXPECT_NE(std::string::npos, output.find("cannot load NoSuchPlugin.dll")) << output;
+// Every way of starting the host wrongly ends it with status 2 and a reason in words.
+TEST(StandInHostE2E, RefusesWhatItCannotDoWithAReason) {
+  const struct {
+    std::string arguments;
+    const char* reason;
+  } cases[] = {
+      {"--plugin \"" + ProgramDirectory() + "IncompletePlugin.dll\" (!VuskOSInfo)",
+       "does not export the entry point ParseTag"},
+      {"--plugin NoSuchPlugin.dll", "cannot load NoSuchPlugin.dll: "},
+      {"--bogus (!VuskOSInfo)", "unknown option --bogus"},
+      {"--ping (!VuskOSInfo)", "--ping and a message cannot be combined"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    std::string output;
+    EXPECT_EQ(2, RunHost(c.arguments, &output));
+    EXPECT_NE(std::string::npos, output.find(c.reason)) << output;
+  }
+}
+
+// Text from standard input is UTF-8 of any length; the plug-in sees it in the system code page
+// (1252 in this prefix), where a character the code page lacks is '?'. A pipe gets UTF-8 back.
+TEST(StandInHostE2E, TakesAMessageOfAnyLengthAsUtf8) {
+  ASSERT_EQ(1252u, GetACP()) << "the expectations below are for Windows-1252";
+  const std::string filler(50000, 'x');
+  const std::string greeting =
+      "Gr\xC3\xBC\xC3\x9F"
+      "e \xD0\x96 ";  // "Grüße Ж " in UTF-8
+  const struct {
+    const char* options;
+    std::string message, output;
+  } cases[] = {
+      {"", filler + " (!VuskOSInfo) " + filler, filler + " [ Unknown OS ] " + filler + "\n"},
+      {"", greeting + "(!VuskOSInfo)",
+       "Gr\xC3\xBC\xC3\x9F"
+       "e ? [ Unknown OS ]\n"},
+      {"--raw", greeting + "(!VuskOSInfo)",
+       Framed("Gr\xFC\xDF"
+              "e ? ^[^ Unknown OS ^]^\n")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.options);
+    testing::ChildProcess host;
+    ASSERT_TRUE(host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" " + c.options +
+                           " --message-file -"));
+    ASSERT_TRUE(host.WriteLine(c.message));
+    EXPECT_EQ(0, host.Finish(20000));
+    EXPECT_EQ(c.output, host.Transcript()) << Visible(host.Transcript().substr(0, 200));
+  }
 }
 
 }  // namespace

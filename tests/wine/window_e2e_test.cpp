@@ -116,6 +116,24 @@ TEST(PluginChangeE2E, QuillabyNoticesReachAListeningHost) {
   EXPECT_EQ(0, host.Finish(10000));
 }
 
+// A /toast line typed into the listening host calls the plug-in's toast function in the host's
+// process; the host's own window hears the record, and the line reports what the send returned.
+TEST(PluginChangeE2E, ATypedToastReachesTheHostsWindow) {
+  ChildProcess host;
+  ASSERT_TRUE(host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" --listen"));
+  ASSERT_TRUE(host.WaitForLine("Listening for", 20000)) << host.Transcript();
+  ASSERT_TRUE(host.WriteLine("/toastw 1 0x2 3 255"));
+  EXPECT_TRUE(
+      host.WaitForLine("Toast request (wide texts, lParam 1): first 0x00000001 second "
+                       "0x00000002 third 0x00000003 flag -1 unused 0x00000000",
+                       10000))
+      << host.Transcript();
+  EXPECT_TRUE(
+      host.WaitForLine("DisplayToastW(0x00000001, 0x00000002, 0x00000003, 255) returned", 10000))
+      << host.Transcript();
+  EXPECT_EQ(0, host.Finish(10000));
+}
+
 bool Copy(const std::string& from, const std::string& to) {
   return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
 }
