@@ -1,11 +1,15 @@
 # cmake --install puts the shipped files in one folder; CPack zips them as
-# Ostrakin-<version>-win32.zip: the plug-in, the tool, the host authors' header, a readme.
+# Ostrakin-<version>-win32.zip: the plug-in, the tool, the host authors' header, a readme and the
+# licence, the text files with Windows line endings.
 install(TARGETS Ostrakin RUNTIME DESTINATION . LIBRARY DESTINATION .)
 install(TARGETS Quillaby RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/Ostrakin/include/Ostrakin.h DESTINATION .)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/readme.txt.in ${CMAKE_BINARY_DIR}/readme.txt
                @ONLY NEWLINE_STYLE WIN32)
 install(FILES ${CMAKE_BINARY_DIR}/readme.txt DESTINATION .)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/LICENSE.txt @ONLY
+               NEWLINE_STYLE WIN32)
+install(FILES ${CMAKE_BINARY_DIR}/LICENSE.txt DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Ostrakin)

@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
         result[0] = '\0';
         if (parseTag(row.text, 0, result) != 1 || !WellFormed(result)) ++*malformed;
       }
-      if (reports && ++done % 8 == 0) {
+      if (reports && (++done % 8 == 0 || done == ostrakin::kKeywordCount)) {
         std::printf("soak: %d of %d keywords, %.0f s\n", done, ostrakin::kKeywordCount,
                     (GetTickCount() - start) / 1000.0);
         std::fflush(stdout);

@@ -1,4 +1,4 @@
-// The shipped binaries carry the version Windows shows in their properties.
+// The shipped binaries carry the version, holder and licence Windows shows in their properties.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,7 +14,7 @@ namespace {
 
 struct VersionInfo {
   VS_FIXEDFILEINFO fixed = {};
-  std::string productName, fileVersion;
+  std::string productName, fileVersion, companyName, legalCopyright;
 };
 
 bool ReadVersion(const std::string& path, VersionInfo* info) {
@@ -35,6 +35,8 @@ bool ReadVersion(const std::string& path, VersionInfo* info) {
   };
   info->productName = text("ProductName");
   info->fileVersion = text("FileVersion");
+  info->companyName = text("CompanyName");
+  info->legalCopyright = text("LegalCopyright");
   return true;
 }
 
@@ -50,6 +52,9 @@ TEST(VersionResource, BothBinariesCarryTheProjectVersion) {
     EXPECT_EQ(DWORD(OSTRAKIN_VERSION_MAJOR << 16 | OSTRAKIN_VERSION_MINOR),
               info.fixed.dwFileVersionMS);
     EXPECT_EQ("Ostrakin", info.productName) << binary.file;
+    EXPECT_EQ("Ostrakin contributors", info.companyName) << binary.file;
+    EXPECT_NE(std::string::npos, info.legalCopyright.find("Ostrakin contributors; MIT License"))
+        << binary.file;
     EXPECT_EQ(OSTRAKIN_VERSION, info.fileVersion) << binary.file;
   }
 }
