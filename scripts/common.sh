@@ -39,6 +39,12 @@ ensure_prerequisites() {
   "$ROOT/scripts/install-prerequisites"
 }
 
+# Stops at once, with the reason in words, where Wine is installed but cannot run (a kernel that
+# refuses 32-bit programs), rather than after minutes of building.
+ensure_wine_runs() {
+  "$ROOT/cmake/run-under-wine" --check
+}
+
 # Runs a command with its output in a log; shows the log only when the command fails.
 quietly() {
   local name=$1
