@@ -123,8 +123,8 @@ bool ReadLine(std::string* line) {
 
 // What a typed /toast line makes the plug-in do, and what its toast function returned. The
 // window's own report of the request comes first: the send reaches it before it returns.
-void SendToast(const standin::PluginLibrary& library, const standin::ToastCommand& command,
-               const standin::HostOutput& out) {
+void CallDisplayToast(const standin::PluginLibrary& library, const standin::ToastCommand& command,
+                      const standin::HostOutput& out) {
   const char* name = command.wide ? "DisplayToastW" : "DisplayToast";
   const auto toast = library.Find<DisplayToastFn>(name);
   if (toast == nullptr) {
@@ -164,7 +164,7 @@ int Listen(standin::PluginLibrary& library, PublishedInfo& info, const standin::
     standin::ToastCommand toast;
     switch (standin::ParseToastCommand(line, &toast)) {
       case standin::ToastCommandParse::Valid:
-        SendToast(library, toast, out);
+        CallDisplayToast(library, toast, out);
         return;
       case standin::ToastCommandParse::Invalid:
         out.Line(standin::kToastCommandUsage);

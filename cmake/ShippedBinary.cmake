@@ -1,7 +1,7 @@
 # What every shipped Windows binary gets: a version resource, so that Windows shows the product
 # and version in the file's properties, no symbol table, and the same bytes from every build of
 # the same sources: the PE timestamp (and so the checksum) is SOURCE_DATE_EPOCH when that is set
-# while linking, and 0 otherwise.
+# at configure time (the linker reads it from the environment then), and 0 otherwise.
 #   ostrakin_shipped_binary(target VFT_DLL "what it is")
 function(ostrakin_shipped_binary target file_type description)
   set(VERSION_FILE_TYPE ${file_type})

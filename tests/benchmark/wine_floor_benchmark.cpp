@@ -12,6 +12,7 @@
 #include "core/answers/answer_capacity.h"
 #include "core/answers/operating_system.h"
 #include "core/answers/registry_locations.h"
+#include "core/answers/video_card.h"
 #include "core/keyword_table.h"
 #include "plugin_library.h"
 #include "windows_test_support.h"
@@ -69,12 +70,12 @@ bool VideoCardFloor(char* out) {
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDisplayAdapterKey, 0, KEY_QUERY_VALUE, &key)) {
     return false;
   }
-  char description[512];
+  char description[2 * ostrakin::kLongestAdapterDescription];
   DWORD size = sizeof description;
   const LONG status = RegQueryValueExA(key, kDisplayAdapterValue, nullptr, nullptr,
                                        reinterpret_cast<BYTE*>(description), &size);
   RegCloseKey(key);
-  if (status != ERROR_SUCCESS || size > 256) return false;
+  if (status != ERROR_SUCCESS || size > ostrakin::kLongestAdapterDescription) return false;
   _snprintf(out, kCapacity, "\x02[\x02  %s\x02 @ \x02 %ix%i  \x02]\x02", description,
             GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN));
   return true;

@@ -118,7 +118,7 @@ TEST(PluginChangeE2E, QuillabyNoticesReachAListeningHost) {
 
 // A /toast line typed into the listening host calls the plug-in's toast function in the host's
 // process; the host's own window hears the record, and the line reports what the send returned.
-TEST(PluginChangeE2E, ATypedToastReachesTheHostsWindow) {
+TEST(TypedToastE2E, ReachesTheListeningHostsWindow) {
   ChildProcess host;
   ASSERT_TRUE(host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" --listen"));
   ASSERT_TRUE(host.WaitForLine("Listening for", 20000)) << host.Transcript();

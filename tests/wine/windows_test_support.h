@@ -11,21 +11,23 @@ namespace ostrakin::testing {
 class UniqueHkey {
  public:
   UniqueHkey() = default;
-  ~UniqueHkey() {
-    if (key_ != nullptr) RegCloseKey(key_);
-  }
+  ~UniqueHkey() { Close(); }
   UniqueHkey(const UniqueHkey&) = delete;
   UniqueHkey& operator=(const UniqueHkey&) = delete;
 
   HKEY get() const { return key_; }
   // For the call that opens it; any key held before is closed first.
   HKEY* put() {
-    this->~UniqueHkey();
-    key_ = nullptr;
+    Close();
     return &key_;
   }
 
  private:
+  void Close() {
+    if (key_ != nullptr) RegCloseKey(key_);
+    key_ = nullptr;
+  }
+
   HKEY key_ = nullptr;
 };
 
