@@ -4,9 +4,8 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LOGS="$ROOT/build/logs"
 # The build tree's Wine prefix; every Windows program runs in it through cmake/run-under-wine,
-# which creates it once and gives it a display.
+# which creates it once, gives it a display and quiets Wine's debug output.
 export WINEPREFIX="$ROOT/build/win32/wineprefix"
-export WINEDEBUG=-all
 
 # A line of progress, on standard error so that a script's own output stays clean.
 step() {
