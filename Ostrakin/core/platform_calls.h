@@ -39,7 +39,7 @@ using RegistryKey = void*;
 class PlatformCalls {
  public:
   virtual MemorySnapshot QueryMemory() = 0;
-  // drivePath is "X:" with nothing after the colon. False when the query failed.
+  // drivePath is a drive's root, "X:\\". False when the query failed.
   virtual bool QueryDiskSpace(const char* drivePath, DiskQuery* query) = 0;
   // False when the version could not be read.
   virtual bool QueryOsVersion(OsVersion* version) = 0;

@@ -9,8 +9,8 @@ namespace {
 constexpr uintptr_t kNotLookedUp = 0;
 constexpr uintptr_t kAbsent = 1;  // no function lives at address 1
 
-// The one piece of state the plug-in keeps: where a system function lives, a fact that holds for
-// the life of the process, so that the lookup is not paid on every call. Threads that make their
+// Where a system function lives: a fact that holds for the life of the process, remembered so
+// that the lookup is not paid on every call. Threads that make their
 // first call together may each look it up; they find the same address and store the same value.
 FARPROC LookUpOnce(std::atomic<uintptr_t>& remembered, const char* name) {
   uintptr_t address = remembered.load(std::memory_order_acquire);
@@ -23,6 +23,7 @@ FARPROC LookUpOnce(std::atomic<uintptr_t>& remembered, const char* name) {
 }
 
 std::atomic<uintptr_t> globalMemoryStatusEx{kNotLookedUp};
+std::atomic<uintptr_t> getErrorMode{kNotLookedUp};
 std::atomic<uintptr_t> setThreadErrorMode{kNotLookedUp};
 
 template <typename Function>
@@ -34,6 +35,10 @@ Function As(FARPROC address) {
 
 GlobalMemoryStatusExFunction FindGlobalMemoryStatusEx() {
   return As<GlobalMemoryStatusExFunction>(LookUpOnce(globalMemoryStatusEx, "GlobalMemoryStatusEx"));
+}
+
+GetErrorModeFunction FindGetErrorMode() {
+  return As<GetErrorModeFunction>(LookUpOnce(getErrorMode, "GetErrorMode"));
 }
 
 SetThreadErrorModeFunction FindSetThreadErrorMode() {

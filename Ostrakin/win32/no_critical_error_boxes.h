@@ -1,6 +1,7 @@
 // While an object lives, the system fails a call that meets a critical error (a drive with no
 // medium, for one) instead of showing "There is no disk in the drive" and blocking the chat
-// host's thread until someone clicks. The caller's own mode comes back afterwards, exactly.
+// host's thread until someone clicks. Only that flag is added, and the caller's mode comes back
+// afterwards, exactly.
 #pragma once
 
 #include <windows.h>
@@ -18,10 +19,10 @@ class NoCriticalErrorBoxes {
 
  private:
   // The calling thread's own mode where Windows has one (7 and later); otherwise the process's,
-  // which is all that older Windows offers.
+  // shared by all of the plug-in's threads.
   SetThreadErrorModeFunction setThreadErrorMode_;
   bool changed_ = false;
-  DWORD previous_ = 0;
+  DWORD previous_ = 0;  // the thread's mode before
 };
 
 }  // namespace ostrakin

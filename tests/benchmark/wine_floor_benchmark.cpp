@@ -31,7 +31,7 @@ using ostrakin::kProcessorNameValue;
 constexpr size_t kCapacity = ostrakin::kAnswerCapacity;
 
 void DiskFloor(char letter, char* out) {
-  const char path[] = {letter, ':', 0};
+  const char path[] = {letter, ':', '\\', 0};
   ULARGE_INTEGER caller, total, free;
   if (!GetDiskFreeSpaceExA(path, &caller, &total, &free)) total.QuadPart = free.QuadPart = 0;
   const double freeBytes = double(int64_t(free.QuadPart));

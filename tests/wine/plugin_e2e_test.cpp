@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "core/answers/registry_locations.h"
 #include "frame.h"
@@ -105,16 +107,18 @@ TEST_F(PluginE2E, MemoryAnswersComeFromTheExtendedQuery) {
       << "this machine's memory fits the 32-bit query: the test cannot tell the queries apart";
 }
 
-// What the plug-in's own lookups of kernel32 functions find while a test hides or breaks one.
+// What the plug-in's own lookups of kernel32 functions find while a test hides or breaks them.
 struct {
-  const char* name;
+  const char* names[2];
   FARPROC found;
 } scriptedLookup = {};
 
 FARPROC WINAPI ScriptedGetProcAddress(HMODULE module, LPCSTR name) {
   const bool byName = (reinterpret_cast<uintptr_t>(name) >> 16) != 0;
-  if (byName && scriptedLookup.name != nullptr && std::strcmp(name, scriptedLookup.name) == 0) {
-    return scriptedLookup.found;
+  for (const char* scripted : scriptedLookup.names) {
+    if (byName && scripted != nullptr && std::strcmp(name, scripted) == 0) {
+      return scriptedLookup.found;
+    }
   }
   return GetProcAddress(module, name);
 }
@@ -125,15 +129,16 @@ BOOL WINAPI FailingGlobalMemoryStatusEx(MEMORYSTATUSEX* status) {
 }
 
 // A fresh copy of the plug-in in the process (its remembered lookups gone), with GetProcAddress
-// scripted for one function name until the object dies.
+// scripted for one or two function names until the object dies.
 class ScriptedLookups {
  public:
-  ScriptedLookups(standin::PluginLibrary& library, const char* name, FARPROC found)
+  ScriptedLookups(standin::PluginLibrary& library, const char* name, FARPROC found,
+                  const char* alsoName = nullptr)
       : library_(library) {
     library_.Release();
     std::string error;
     loaded_ = library_.Load(&error);
-    scriptedLookup = {name, found};
+    scriptedLookup = {{name, alsoName}, found};
     lookups_ = std::make_unique<ImportReplacement>(
         GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll", "GetProcAddress",
         reinterpret_cast<void*>(&ScriptedGetProcAddress));
@@ -190,16 +195,16 @@ std::string DiskAnswerFor(const char* drive) {
 }
 
 TEST_F(PluginE2E, DiskAnswersAgreeWithGetDiskFreeSpaceEx) {
-  const std::string before = DiskAnswerFor("C:");
+  const std::string before = DiskAnswerFor("C:\\");
   const std::string answer = Answer("(!vuskdiskc)");
-  const std::string after = DiskAnswerFor("C:");
+  const std::string after = DiskAnswerFor("C:\\");
   EXPECT_TRUE(answer == before || answer == after) << Visible(answer);
   EXPECT_NE(std::string::npos, answer.find("GB \x02/")) << "drive C: has free space";
 
   // A letter with no drive answers zero for both amounts.
   char missing = 0;
   for (char letter = 'Y'; letter > 'D' && missing == 0; --letter) {
-    const char path[] = {letter, ':', 0};
+    const char path[] = {letter, ':', '\\', 0};
     ULARGE_INTEGER a, b, c;
     if (!GetDiskFreeSpaceExA(path, &a, &b, &c)) missing = letter;
   }
@@ -233,21 +238,22 @@ BOOL WINAPI RecordingGetDiskFreeSpaceExA(LPCSTR path, PULARGE_INTEGER caller, PU
 // modes come back exactly.
 TEST_F(PluginE2E, TheDiskQueryRunsWithCriticalErrorBoxesOff) {
   const ErrorModes callers = {SEM_NOOPENFILEERRORBOX, SEM_NOGPFAULTERRORBOX};
+  const ErrorModes processMode = {SEM_NOOPENFILEERRORBOX,
+                                  SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS};
   const struct {
     const char* what;
-    const char* hidden;
+    const char* hidden[2];
     ErrorModes during;
   } cases[] = {
       {"thread mode (Windows 7 and later)",
-       nullptr,
+       {},
        {SEM_NOOPENFILEERRORBOX | SEM_FAILCRITICALERRORS, SEM_NOGPFAULTERRORBOX}},
-      {"process mode (older Windows)",
-       "SetThreadErrorMode",
-       {SEM_NOOPENFILEERRORBOX, SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS}},
+      {"process mode (Vista)", {"SetThreadErrorMode"}, processMode},
+      {"process mode (95 to XP)", {"SetThreadErrorMode", "GetErrorMode"}, processMode},
   };
   const ErrorModes own = CurrentErrorModes();
   for (const auto& c : cases) {
-    ScriptedLookups lookups(library_, c.hidden, nullptr);
+    ScriptedLookups lookups(library_, c.hidden[0], nullptr, c.hidden[1]);
     ASSERT_TRUE(lookups.Active()) << c.what;
     ImportReplacement diskQuery(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
                                 "GetDiskFreeSpaceExA",
@@ -265,8 +271,71 @@ TEST_F(PluginE2E, TheDiskQueryRunsWithCriticalErrorBoxesOff) {
                                             << ", process " << seenByTheDiskQuery.process;
     EXPECT_EQ(callers, after) << c.what << ": thread " << after.thread << ", process "
                               << after.process;
-    EXPECT_EQ(DiskAnswerFor("C:"), result) << c.what;
+    EXPECT_EQ(DiskAnswerFor("C:\\"), result) << c.what;
   }
+}
+
+// Before Windows 7 the error mode is the process's, shared with every host thread: queries that
+// overlap must share one save and one restore, add only their flag, and never clear the host's
+// own flags where Windows can read the mode without writing it (Vista, GetErrorMode).
+TEST_F(PluginE2E, OverlappingDiskQueriesKeepTheHostsProcessMode) {
+  const struct {
+    const char* what;
+    const char* alsoHidden;
+    bool hostFlagsAlwaysSet;
+  } cases[] = {
+      {"Vista: GetErrorMode reads the mode", nullptr, true},
+      {"95 to XP: only SetErrorMode", "GetErrorMode", false},
+  };
+  const UINT own = GetErrorMode();
+  for (const auto& c : cases) {
+    ScriptedLookups lookups(library_, "SetThreadErrorMode", nullptr, c.alsoHidden);
+    ASSERT_TRUE(lookups.Active()) << c.what;
+    const ParseTagFn parseTag = library_.EntryPoints().parseTag;
+    SetErrorMode(SEM_NOGPFAULTERRORBOX);
+    std::atomic<bool> asking{true};
+    std::atomic<long> polls{0}, wrongPolls{0};
+    std::thread poller([&] {
+      while (asking) {
+        const UINT mode = GetErrorMode() & ~UINT(SEM_FAILCRITICALERRORS);
+        if (mode != SEM_NOGPFAULTERRORBOX) ++wrongPolls;
+        ++polls;
+      }
+    });
+    auto ask = [&] {
+      for (int i = 0; i < 300; ++i) {
+        char result[128] = {};
+        parseTag("(!VuskDiskC)", 0, result);
+      }
+    };
+    std::thread first(ask), second(ask);
+    first.join();
+    second.join();
+    asking = false;
+    poller.join();
+    const UINT after = GetErrorMode();
+    SetErrorMode(own);
+    EXPECT_EQ(UINT(SEM_NOGPFAULTERRORBOX), after) << c.what;
+    if (c.hostFlagsAlwaysSet) {
+      EXPECT_EQ(0, wrongPolls) << c.what << ", of " << polls << " polls";
+    }
+  }
+}
+
+// "Z:" alone would name drive Z's current directory, which may sit on another volume or no longer
+// exist; a drive letter means the drive's root. The current directory moves to C: so that Z's
+// own comes from its "=Z:" variable, pointed at a folder that does not exist.
+TEST_F(PluginE2E, ADriveLetterMeansTheDrivesRoot) {
+  char ownDirectory[MAX_PATH] = {}, ownZ[MAX_PATH] = {};
+  ASSERT_NE(0u, GetCurrentDirectoryA(MAX_PATH, ownDirectory));
+  const bool hadZ = GetEnvironmentVariableA("=Z:", ownZ, MAX_PATH) != 0;
+  ASSERT_TRUE(SetCurrentDirectoryA("C:\\"));
+  ASSERT_TRUE(SetEnvironmentVariableA("=Z:", "Z:\\no\\such\\folder"));
+  const std::string answer = Answer("(!VuskDiskZ)");
+  SetEnvironmentVariableA("=Z:", hadZ ? ownZ : nullptr);
+  SetCurrentDirectoryA(ownDirectory);
+  EXPECT_EQ(DiskAnswerFor("Z:\\"), answer);
+  EXPECT_NE(std::string::npos, answer.find("GB \x02/")) << Visible(answer);
 }
 
 TEST_F(PluginE2E, DiskAnswersAreAppendedAndOtherAnswersReplace) {

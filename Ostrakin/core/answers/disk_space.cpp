@@ -26,7 +26,9 @@ ScaledAmount Scale(uint64_t bytes) {
 }  // namespace
 
 void FormatDiskSpace(PlatformCalls& platform, char driveLetter, char* out) {
-  const char drivePath[] = {driveLetter, ':', '\0'};
+  // The drive's root. "C:" alone would name drive C's current directory, which may lie on another
+  // volume or no longer exist.
+  const char drivePath[] = {driveLetter, ':', '\\', '\0'};
   DiskQuery query;
   if (!platform.QueryDiskSpace(drivePath, &query)) query = DiskQuery{};
   const ScaledAmount free = Scale(query.freeBytes);

@@ -36,7 +36,7 @@ TEST(DiskSpace, ScalesEachAmountToItsOwnUnit) {
     ScriptedPlatformCalls platform;
     platform.disk = {c.free, c.total};
     EXPECT_EQ(Framed(c.answer), AnswerTo(platform, "(!VuskDiskC)"));
-    EXPECT_STREQ("C:", platform.lastDrivePath);
+    EXPECT_STREQ("C:\\", platform.lastDrivePath);
   }
 }
 
@@ -44,7 +44,7 @@ TEST(DiskSpace, AFailedQueryShowsZeroForBoth) {
   ScriptedPlatformCalls platform;
   platform.diskSucceeds = false;  // and leaves garbage in the record
   EXPECT_EQ(Framed("^[^ 0.00MB ^/^ 0.00MB ^]^"), AnswerTo(platform, "(!VuskDiskQ)"));
-  EXPECT_STREQ("Q:", platform.lastDrivePath);
+  EXPECT_STREQ("Q:\\", platform.lastDrivePath);
 }
 
 TEST(DiskSpace, AsksForTheRowsDriveWhateverCaseTheUserWrote) {
@@ -53,7 +53,7 @@ TEST(DiskSpace, AsksForTheRowsDriveWhateverCaseTheUserWrote) {
       ScriptedPlatformCalls platform;
       const std::string tag = std::string("(!vuskdisk") + written + ")";
       AnswerTo(platform, tag.c_str());
-      EXPECT_EQ((std::string() + letter) + ":", platform.lastDrivePath);
+      EXPECT_EQ((std::string() + letter) + ":\\", platform.lastDrivePath);
     }
   }
 }
