@@ -74,6 +74,12 @@ TEST(MemoryBar, RoundsTheProductToSinglePrecisionBeforeTruncating) {
   EXPECT_EQ(14, MemoryBarFilledCells(7, 10));
   EXPECT_EQ(14, MemoryBarFilledCells(70, 100));
   EXPECT_EQ(14, MemoryBarFilledCells(7 * kMiB, 10 * kMiB));
+  // Shares within 2^-18 below a whole number, where the rounding is followed step by step. The
+  // cells come from IEEE single and double arithmetic done elsewhere, not from this code: 12.99...
+  // and 6.99... reach the next whole number, a share a little further below does not.
+  EXPECT_EQ(13, MemoryBarFilledCells(5452595, 8388608));
+  EXPECT_EQ(7, MemoryBarFilledCells(43209875, 123456789));
+  EXPECT_EQ(6, MemoryBarFilledCells(43209870, 123456789));
 }
 
 #if defined(__SSE2_MATH__)

@@ -29,7 +29,8 @@ TEST(OperatingSystem, NamesEveryKnownVersion) {
       {6, 0, 2, "Unknown OS"},           {10, 0, 2, "Unknown OS"},
       {5, 3, 2, "Unknown OS"},           {4, 5, 2, "Unknown OS"},
       {4, 1, 1, "Unknown OS"},           {2, 0, 0, "Unknown OS"},
-      {0, 0, 0, "Unknown OS"},
+      {0, 0, 0, "Unknown OS"},           {5, 10, 1, "Unknown OS"},
+      {5, 90, 1, "Unknown OS"},
   };
   for (const auto& c : cases) {
     ScriptedPlatformCalls platform;
