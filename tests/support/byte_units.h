@@ -5,7 +5,8 @@
 
 namespace ostrakin::testing {
 
-constexpr uint64_t kMiB = uint64_t{1} << 20;
-constexpr uint64_t kGiB = uint64_t{1} << 30;
+// Signed, so that a test can write a negative amount; any count below 2^63 converts exactly.
+constexpr int64_t kMiB = int64_t{1} << 20;
+constexpr int64_t kGiB = int64_t{1} << 30;
 
 }  // namespace ostrakin::testing

@@ -15,6 +15,7 @@
 #include "core/receive_notify.h"
 #include "counting_allocator.h"
 #include "scripted_platform_calls.h"
+#include "scripted_window_messages.h"
 
 namespace ostrakin {
 namespace {
@@ -55,17 +56,11 @@ TEST(Allocation, NoAnswerAllocates) {
   }
 }
 
-class NullMessages : public WindowMessages {
- public:
-  uint32_t Register(const char*) override { return 1; }
-  intptr_t SendToAllWindows(uint32_t, uintptr_t, intptr_t) override { return 1; }
-};
-
 TEST(Allocation, CatalogueNotificationAndToastDoNotAllocate) {
   auto tags = std::make_unique<TagCatalogue>();
   char name[32], reply[64];
   CommandCatalogue commands;
-  NullMessages messages;
+  testing::ScriptedWindowMessages messages;
   CountAllocations count;
   ostrakin::PublishInfo(name, &commands, tags.get());
   ReceiveNotify("smppg", reply);

@@ -17,20 +17,13 @@
 #include "core/publish_info.h"
 #include "core/receive_notify.h"
 #include "scripted_platform_calls.h"
+#include "scripted_window_messages.h"
 
 namespace ostrakin {
 namespace {
 
 using testing::ScriptedPlatformCalls;
-
-class EchoMessages : public WindowMessages {
- public:
-  uint32_t Register(const char*) override { return 0xC0DE; }
-  intptr_t SendToAllWindows(uint32_t, uintptr_t wParam, intptr_t lParam) override {
-    const auto* request = reinterpret_cast<const ToastRequest*>(wParam);
-    return intptr_t(request->first + request->second + request->third) + request->flag + lParam;
-  }
-};
+using testing::ScriptedWindowMessages;
 
 ScriptedPlatformCalls Machine() {
   ScriptedPlatformCalls platform;
@@ -44,7 +37,8 @@ ScriptedPlatformCalls Machine() {
 }
 
 // Everything one round of calls answers, as text.
-std::string OneRound(ScriptedPlatformCalls& platform, EchoMessages& messages, TagCatalogue& tags) {
+std::string OneRound(ScriptedPlatformCalls& platform, ScriptedWindowMessages& messages,
+                     TagCatalogue& tags) {
   std::string answers;
   for (const KeywordRow& row : kKeywordTable) {
     char result[400] = "prefix:";
@@ -57,12 +51,13 @@ std::string OneRound(ScriptedPlatformCalls& platform, EchoMessages& messages, Ta
   answers +=
       std::to_string(ostrakin::PublishInfo(name, &commands, &tags)) + name + tags.tagTexts[5];
   answers += std::to_string(DisplayToast(messages, 1, 2, 3, 1, ToastText::Wide));
+  answers.append(reinterpret_cast<const char*>(messages.sentRecord), sizeof messages.sentRecord);
   return answers;
 }
 
 TEST(Concurrency, ConcurrentCallsAnswerAsCallsAlone) {
   ScriptedPlatformCalls aloneFacts = Machine();
-  EchoMessages aloneMessages;
+  ScriptedWindowMessages aloneMessages;
   auto aloneTags = std::make_unique<TagCatalogue>();
   const std::string alone = OneRound(aloneFacts, aloneMessages, *aloneTags);
 
@@ -74,7 +69,7 @@ TEST(Concurrency, ConcurrentCallsAnswerAsCallsAlone) {
   for (int t = 0; t < kThreads; ++t) {
     threads.emplace_back([&] {
       ScriptedPlatformCalls platform = Machine();
-      EchoMessages messages;
+      ScriptedWindowMessages messages;
       auto tags = std::make_unique<TagCatalogue>();
       while (!go.load())
         std::this_thread::yield();

@@ -3,36 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
-#include <vector>
+
+#include "scripted_window_messages.h"
 
 namespace ostrakin {
 namespace {
 
-// Records every registration and send, and captures the record while the send is in progress
-// (the only time it exists).
-class ScriptedWindowMessages : public WindowMessages {
- public:
-  uint32_t registeredNumber = 0xC123;
-  intptr_t sendResult = 0;
-  std::vector<std::string> registeredNames;
-  uint32_t sentMessage = 0;
-  intptr_t sentLParam = -1;
-  unsigned char sentRecord[sizeof(ToastRequest)] = {};
-  int sends = 0;
-
-  uint32_t Register(const char* name) override {
-    registeredNames.push_back(name);
-    return registeredNumber;
-  }
-  intptr_t SendToAllWindows(uint32_t message, uintptr_t wParam, intptr_t lParam) override {
-    ++sends;
-    sentMessage = message;
-    sentLParam = lParam;
-    std::memcpy(sentRecord, reinterpret_cast<const void*>(wParam), sizeof sentRecord);
-    return sendResult;
-  }
-};
+using testing::ScriptedWindowMessages;
 
 TEST(DisplayToast, PutsTheSecondArgumentFirst) {
   const ToastRequest request = MakeToastRequest(0x11111111u, 0x22222222u, 0x33333333u, 1);
@@ -58,7 +35,7 @@ TEST(DisplayToast, SendsTheRecordAndPassesTheResultOn) {
       messages.sendResult = result;
       EXPECT_EQ(result, DisplayToast(messages, 0xA, 0xB, 0xC, 255, text));
       ASSERT_EQ(1, messages.sends);
-      EXPECT_EQ(std::vector<std::string>{"Zorvanta_DisplayToast"}, messages.registeredNames);
+      EXPECT_STREQ("Zorvanta_DisplayToast", messages.registeredName);
       EXPECT_EQ(0xC123u, messages.sentMessage);
       EXPECT_EQ(text == ToastText::Wide ? 1 : 0, messages.sentLParam);
       const ToastRequest expected = MakeToastRequest(0xA, 0xB, 0xC, 255);
@@ -72,7 +49,7 @@ TEST(DisplayToast, RegistersOnEveryCallAndSendsEvenWhenRegistrationFails) {
   messages.registeredNumber = 0;
   DisplayToast(messages, 1, 2, 3, 0, ToastText::Narrow);
   DisplayToast(messages, 1, 2, 3, 0, ToastText::Wide);
-  EXPECT_EQ(2u, messages.registeredNames.size());
+  EXPECT_EQ(2, messages.registrations);
   EXPECT_EQ(2, messages.sends);
   EXPECT_EQ(0u, messages.sentMessage);
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "byte_units.h"
 #include "core/answers/memory_bar.h"
 #include "core/text/two_decimals.h"
 
@@ -24,7 +25,7 @@ class PrecisionControl {
 };
 
 std::string Answers() {
-  constexpr uint32_t kMiB = 1u << 20;
+  using testing::kMiB;
   std::string answers;
   for (const auto& memory : {std::pair<uint64_t, uint64_t>{511 * kMiB, 512 * kMiB},
                              {4294967294u, 4294967295u},

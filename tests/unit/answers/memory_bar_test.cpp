@@ -7,6 +7,7 @@
 #include <random>
 
 #include "answer_to.h"
+#include "byte_units.h"
 #include "frame.h"
 #include "scripted_platform_calls.h"
 
@@ -17,7 +18,7 @@ using testing::AnswerTo;
 using testing::Framed;
 using testing::ScriptedPlatformCalls;
 
-constexpr uint32_t kMiB = 1u << 20;
+using testing::kMiB;
 
 TEST(MemoryBar, ShowsTheAvailableShare) {
   const struct {
@@ -115,8 +116,9 @@ TEST(MemoryBar, MatchesNativeFloatingPointEverywhere) {
     check(random64() >> (random64() % 64), (random64() >> (random64() % 64)) | 1);
   }
   // Every boundary between cells, approached from both sides, across the range of totals.
-  for (uint32_t total : {20u, 1000u, 65536u, 512 * kMiB, 2047 * kMiB, 3u * 1024 * kMiB, 4294967295u,
-                         16777215u, 16777217u, 123456789u}) {
+  for (int64_t total :
+       {int64_t{20}, int64_t{1000}, int64_t{65536}, 512 * kMiB, 2047 * kMiB, 3 * 1024 * kMiB,
+        int64_t{4294967295}, int64_t{16777215}, int64_t{16777217}, int64_t{123456789}}) {
     for (uint64_t cell = 0; cell <= 20; ++cell) {
       const uint64_t boundary = cell * total / 20;
       for (int64_t delta = -3; delta <= 3; ++delta) {

@@ -7,11 +7,13 @@
 #include <random>
 #include <string>
 
+#include "byte_units.h"
+
 namespace ostrakin {
 namespace {
 
-constexpr int64_t kMiB = int64_t{1} << 20;
-constexpr int64_t kGiB = int64_t{1} << 30;
+using testing::kGiB;
+using testing::kMiB;
 
 std::string Gb(int64_t bytes) {
   char text[kAmountTextCapacity];
