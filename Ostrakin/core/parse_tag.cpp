@@ -16,22 +16,17 @@ namespace {
 bool FormatAnswer(PlatformCalls& platform, const KeywordRow& row, char* out) {
   switch (row.probe) {
     case Probe::DiskSpace:
-      FormatDiskSpace(platform, row.driveLetter, out);
-      return true;
+      return FormatDiskSpace(platform, row.driveLetter, out);
     case Probe::MemoryFigures:
-      FormatMemoryFigures(platform, out);
-      return true;
+      return FormatMemoryFigures(platform, out);
     case Probe::MemoryBar:
-      FormatMemoryBar(platform, out);
-      return true;
+      return FormatMemoryBar(platform, out);
     case Probe::VideoCard:
       return FormatVideoCard(platform, out);
     case Probe::OperatingSystem:
-      FormatOperatingSystem(platform, out);
-      return true;
+      return FormatOperatingSystem(platform, out);
     case Probe::Processor:
-      FormatProcessor(platform, out);
-      return true;
+      return FormatProcessor(platform, out);
   }
   return false;
 }

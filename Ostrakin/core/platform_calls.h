@@ -1,6 +1,8 @@
-// The platform calls the answers are made of, one method per Windows call (the memory query is
-// the one exception: the 64-bit call, or the 32-bit one where Windows lacks it). The Windows
-// build makes the calls; tests script them. Implementations fetch, they never format.
+// The platform facts the answers are made of, one method per fact, each named after the Windows
+// call that fetches it. Some take more than that one call: memory uses the 64-bit query, or the
+// 32-bit one where Windows lacks it; the disk query also turns critical-error boxes off around
+// itself; the screen size is two metrics. The Windows build makes the calls; tests script them.
+// Implementations fetch, they never format.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
-// The library's exported interface: each export hands its arguments to the core function of the
-// same name, with the Win32 platform calls and window messages.
+// The library's exported interface. PublishInfo, ParseTag, ReceiveNotify and the toast functions
+// hand their arguments to the core function of the same name, with the Win32 platform calls and
+// window messages; Initialize, Uninitialize and ParseCommand have nothing to hand on.
 #include <windows.h>
 
 #include "Ostrakin.h"

@@ -41,7 +41,7 @@ bool Win32PlatformCalls::QueryDiskSpace(const char* drivePath, DiskQuery* query)
 
 bool Win32PlatformCalls::QueryOsVersion(OsVersion* version) {
   OSVERSIONINFOA info;  // read only when the call succeeds, so it need not be cleared
-  info.dwOSVersionInfoSize = 148;
+  info.dwOSVersionInfoSize = sizeof info;
   // The non-Ex name is deprecated in new SDKs, but it is the call the answer is defined by.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"

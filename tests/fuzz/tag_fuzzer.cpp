@@ -1,4 +1,4 @@
-// Fuzzes ParseTag's and ReceiveNotify's core with arbitrary tags and arbitrary platform platform.
+// Fuzzes ParseTag's and ReceiveNotify's core with arbitrary tags and arbitrary platform facts.
 //
 // Input: the tag (or notification code) up to the first NUL byte; the bytes after it script the
 // platform (memory, disk, version, registry outcomes and contents, screen) and the text the host

@@ -3,10 +3,15 @@
 
 #include <cstddef>
 
+#include <cstdint>
+
 #include "Ostrakin.h"
-#include "core/answers/video_card.h"
 
 namespace ostrakin {
+
+// A display adapter description the query reports as longer than this, in bytes, goes
+// unanswered.
+constexpr uint32_t kLongestAdapterDescription = 256;
 
 // The longest answer is the video card's: 16 bytes of frame and separators, the longest
 // description (stored without a terminator), and a screen size of two 11-character numbers

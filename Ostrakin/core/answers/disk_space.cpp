@@ -25,7 +25,7 @@ ScaledAmount Scale(uint64_t bytes) {
 
 }  // namespace
 
-void FormatDiskSpace(PlatformCalls& platform, char driveLetter, char* out) {
+bool FormatDiskSpace(PlatformCalls& platform, char driveLetter, char* out) {
   // The drive's root. "C:" alone would name drive C's current directory, which may lie on another
   // volume or no longer exist.
   const char drivePath[] = {driveLetter, ':', '\\', '\0'};
@@ -35,6 +35,7 @@ void FormatDiskSpace(PlatformCalls& platform, char driveLetter, char* out) {
   const ScaledAmount total = Scale(query.totalBytes);
   BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %s%s \x02/\x02 %s%s \x02]\x02", free.text,
                 free.unit, total.text, total.unit);
+  return true;
 }
 
 }  // namespace ostrakin

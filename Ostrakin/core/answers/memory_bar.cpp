@@ -49,7 +49,7 @@ int MemoryBarFilledCells(uint64_t availableBytes, uint64_t totalBytes) {
   return CellsByTheRule(available, total);
 }
 
-void FormatMemoryBar(PlatformCalls& platform, char* out) {
+bool FormatMemoryBar(PlatformCalls& platform, char* out) {
   const MemorySnapshot memory = platform.QueryMemory();
   const int filled = MemoryBarFilledCells(memory.availPhys, memory.totalPhys);
   char bar[kMemoryBarCells + 1];
@@ -57,6 +57,7 @@ void FormatMemoryBar(PlatformCalls& platform, char* out) {
     bar[cell] = cell < filled ? '|' : '.';
   bar[kMemoryBarCells] = '\0';
   BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %s \x02]\x02", bar);
+  return true;
 }
 
 }  // namespace ostrakin

@@ -9,8 +9,9 @@ namespace ostrakin {
 
 constexpr int kMemoryBarCells = 20;
 
-// "|" for each cell of available memory, "." for the rest. Writes at most kAnswerCapacity bytes.
-void FormatMemoryBar(PlatformCalls& platform, char* out);
+// "|" for each cell of available memory, "." for the rest. Writes at most kAnswerCapacity bytes
+// and returns true: it always answers.
+bool FormatMemoryBar(PlatformCalls& platform, char* out);
 
 // The bar's rule: both byte counts become single-precision numbers; their quotient times 20 is
 // carried in double precision; that product, rounded to single precision and truncated, is the

@@ -5,12 +5,13 @@
 
 namespace ostrakin {
 
-void FormatMemoryFigures(PlatformCalls& platform, char* out) {
+bool FormatMemoryFigures(PlatformCalls& platform, char* out) {
   const MemorySnapshot memory = platform.QueryMemory();
   // Whole MiB of the full 64-bit counts: no wrap at 2^31 MiB, as an int conversion would give.
   BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %lluMB \x02/\x02 %lluMB \x02]\x02",
                 static_cast<unsigned long long>(memory.availPhys >> 20),
                 static_cast<unsigned long long>(memory.totalPhys >> 20));
+  return true;
 }
 
 }  // namespace ostrakin

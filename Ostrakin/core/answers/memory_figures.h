@@ -5,7 +5,8 @@
 
 namespace ostrakin {
 
-// Available and total memory in whole MiB. Writes at most kAnswerCapacity bytes.
-void FormatMemoryFigures(PlatformCalls& platform, char* out);
+// Available and total memory in whole MiB. Writes at most kAnswerCapacity bytes and returns
+// true: it always answers.
+bool FormatMemoryFigures(PlatformCalls& platform, char* out);
 
 }  // namespace ostrakin

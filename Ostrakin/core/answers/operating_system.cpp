@@ -35,10 +35,11 @@ const char* OperatingSystemName(const OsVersion& version) {
   return "Unknown OS";
 }
 
-void FormatOperatingSystem(PlatformCalls& platform, char* out) {
+bool FormatOperatingSystem(PlatformCalls& platform, char* out) {
   OsVersion version;
   if (!platform.QueryOsVersion(&version)) version = OsVersion{};
   BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %s \x02]\x02", OperatingSystemName(version));
+  return true;
 }
 
 }  // namespace ostrakin

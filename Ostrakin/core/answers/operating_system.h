@@ -13,7 +13,7 @@ constexpr uint32_t kPlatformWin32Nt = 2;  // VER_PLATFORM_WIN32_NT
 // other version, Vista and later included.
 const char* OperatingSystemName(const OsVersion& version);
 
-// Writes at most kAnswerCapacity bytes. Always answers.
-void FormatOperatingSystem(PlatformCalls& platform, char* out);
+// Writes at most kAnswerCapacity bytes and returns true: it always answers.
+bool FormatOperatingSystem(PlatformCalls& platform, char* out);
 
 }  // namespace ostrakin

@@ -36,7 +36,7 @@ int32_t ReadProcessorClock(PlatformCalls& platform) {
 
 }  // namespace
 
-void FormatProcessor(PlatformCalls& platform, char* out) {
+bool FormatProcessor(PlatformCalls& platform, char* out) {
   char name[kNameCapacity] = {};
   // The key is opened once for each value, on purpose: each read stands alone, as the answer
   // is defined, and neither outcome affects the other.
@@ -46,6 +46,7 @@ void FormatProcessor(PlatformCalls& platform, char* out) {
   BoundedFormat(clockText, sizeof clockText, "%d", int(clock));
   BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %.*s\x02 @ \x02%sMHz \x02]\x02", int(nameLength),
                 name, clockText);
+  return true;
 }
 
 }  // namespace ostrakin

@@ -5,8 +5,8 @@
 
 namespace ostrakin {
 
-// Always answers: a name that cannot be read is empty text and a clock that cannot be read is 0.
-// Writes at most kAnswerCapacity bytes.
-void FormatProcessor(PlatformCalls& platform, char* out);
+// Returns true: it always answers; a name that cannot be read is empty text and a clock that
+// cannot be read is 0. Writes at most kAnswerCapacity bytes.
+bool FormatProcessor(PlatformCalls& platform, char* out);
 
 }  // namespace ostrakin

@@ -4,7 +4,7 @@
 // Our own, for the few conversions the answers use: %s, %.*s, %d, %i, %llu and %%. The C runtimes'
 // formatters differ (the DLL's msvcrt is not glibc), so owning it makes the native tests prove
 // exactly the bytes the DLL writes; it is also several times faster than msvcrt's. Any other
-// conversion is a programming error: it writes nothing (the compiler checks the formats).
+// conversion is a programming error: the text ends there (the compiler checks the formats).
 #pragma once
 
 #include <cstddef>
