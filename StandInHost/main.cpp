@@ -10,7 +10,6 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -47,15 +46,8 @@ std::string Padded(std::string text, size_t width) {
   return text;
 }
 
-// What the host learns from PublishInfo.
-struct PublishedInfo {
-  char name[256] = {};
-  CommandCatalogue commands = {};
-  TagCatalogue tags = {};
-};
-
 void ShowOverview(const standin::HostOutput& out, const standin::PluginEntryPoints& plugin,
-                  const PublishedInfo& info) {
+                  const standin::PublishedInfo& info) {
   const TagCatalogue& tags = info.tags;
   out.Line(std::string("Plug-in: ") + info.name);
   out.Line("Commands: " + std::to_string(info.commands.count));
@@ -76,19 +68,6 @@ void ShowOverview(const standin::HostOutput& out, const standin::PluginEntryPoin
     reply.replace(at, 1, "\n  ");
   }
   out.Line("  " + reply);
-}
-
-// Loads the plug-in if it is not loaded, and asks for its catalogue when it was.
-bool LoadPlugin(standin::PluginLibrary& library, PublishedInfo* info, std::string* error) {
-  if (library.IsLoaded()) return true;
-  if (!library.Load(error)) return false;
-  *info = PublishedInfo{};
-  if (library.EntryPoints().publishInfo(info->name, &info->commands, &info->tags) != 1) {
-    *error = library.Path() + " declined PublishInfo";
-    library.Release();
-    return false;
-  }
-  return true;
 }
 
 std::string Hex(uint32_t value) {
@@ -139,7 +118,7 @@ void CallDisplayToast(const standin::PluginLibrary& library, const standin::Toas
 
 // The host at work: its window hears toasts and change notices while chat messages arrive on
 // standard input. A change notice releases the plug-in library; the next message loads it again.
-int Listen(standin::PluginLibrary& library, PublishedInfo& info, const standin::HostOutput& out) {
+int Listen(standin::PluginLibrary& library, const standin::HostOutput& out) {
   standin::HostWindow::Handlers handlers;
   handlers.toast = [&](const ToastRequest* request, WPARAM wParam, LPARAM lParam) {
     const LRESULT answer = request != nullptr ? standin::kToastShown : 0;
@@ -156,11 +135,11 @@ int Listen(standin::PluginLibrary& library, PublishedInfo& info, const standin::
   handlers.inputLine = [&](const std::string& line) {
     const bool held = library.IsLoaded();
     std::string error;
-    if (!LoadPlugin(library, &info, &error)) {
+    if (!library.Load(&error)) {
       out.Line("StandInHost: " + error);
       return;
     }
-    if (!held) out.Line("Loaded " + library.Path() + " again: " + info.name);
+    if (!held) out.Line("Loaded " + library.Path() + " again: " + library.Info().name);
     standin::ToastCommand toast;
     switch (standin::ParseToastCommand(line, &toast)) {
       case standin::ToastCommandParse::Valid:
@@ -253,8 +232,7 @@ int main(int argc, char** argv) {
 
   standin::PluginLibrary library(options.plugin.empty() ? standin::PluginBesideThisProgram()
                                                         : options.plugin);
-  auto info = std::make_unique<PublishedInfo>();  // 12.8 KB: not for the stack
-  if (!LoadPlugin(library, info.get(), &error)) {
+  if (!library.Load(&error)) {
     std::fprintf(stderr, "StandInHost: %s\n", error.c_str());
     return 2;
   }
@@ -263,7 +241,7 @@ int main(int argc, char** argv) {
   int status = 0;
   switch (options.mode) {
     case standin::HostOptions::Mode::Listen:
-      status = Listen(library, *info, out);
+      status = Listen(library, out);
       break;
     case standin::HostOptions::Mode::Ping:
       out.Line(PingReply(plugin));
@@ -274,7 +252,7 @@ int main(int argc, char** argv) {
       }));
       break;
     default:
-      ShowOverview(out, plugin, *info);
+      ShowOverview(out, plugin, library.Info());
       break;
   }
   library.Release();

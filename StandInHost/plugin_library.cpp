@@ -44,6 +44,12 @@ bool PluginLibrary::Load(std::string* error) {
   }
   entry_ = entry;
   entry_.initialize(0, 0, 0);
+  *info_ = PublishedInfo{};
+  if (entry_.publishInfo(info_->name, &info_->commands, &info_->tags) != 1) {
+    Release();
+    *error = path_ + " declined PublishInfo";
+    return false;
+  }
   return true;
 }
 

@@ -1,9 +1,11 @@
 // The host's hold on a plug-in library: loaded by path, every entry point the host calls
-// resolved by name, released on request and loaded again when next needed.
+// resolved by name, introduced (Initialize, then PublishInfo), released on request and loaded
+// again when next needed.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "Ostrakin.h"
@@ -16,6 +18,13 @@ std::string ProgramDirectory();
 
 // Where a host looks for the plug-in unless told otherwise: Ostrakin.dll beside the program.
 std::string PluginBesideThisProgram();
+
+// What the host learns from PublishInfo.
+struct PublishedInfo {
+  char name[256] = {};
+  CommandCatalogue commands = {};
+  TagCatalogue tags = {};
+};
 
 struct PluginEntryPoints {
   InitializeFn initialize = nullptr;
@@ -33,14 +42,17 @@ class PluginLibrary {
   PluginLibrary(const PluginLibrary&) = delete;
   PluginLibrary& operator=(const PluginLibrary&) = delete;
 
-  // Loads the library (unless it is loaded) and resolves every entry point. False with a
-  // message naming the library and, for a missing entry point, its name.
+  // Loads the library (unless it is loaded), resolves every entry point, initializes the plug-in
+  // and asks for its catalogue. False with a message naming the library and, for a missing
+  // entry point, its name; a plug-in that declines PublishInfo is released again.
   bool Load(std::string* error);
   // Uninitializes the plug-in and frees the library, so that its file can be replaced.
   void Release();
 
   bool IsLoaded() const { return module_ != nullptr; }
   const PluginEntryPoints& EntryPoints() const { return entry_; }
+  // What the plug-in published when it was last loaded.
+  const PublishedInfo& Info() const { return *info_; }
   const std::string& Path() const { return path_; }
 
   // Any export of the loaded library by name, as the function type its contract gives; null
@@ -57,6 +69,7 @@ class PluginLibrary {
   std::string path_;
   HMODULE module_ = nullptr;
   PluginEntryPoints entry_;
+  std::unique_ptr<PublishedInfo> info_ = std::make_unique<PublishedInfo>();  // 12.8 KB
 };
 
 }  // namespace standin
