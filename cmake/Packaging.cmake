@@ -3,7 +3,13 @@
 # licence, the text files with Windows line endings.
 install(TARGETS Ostrakin RUNTIME DESTINATION . LIBRARY DESTINATION .)
 install(TARGETS Quillaby RUNTIME DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/Ostrakin/include/Ostrakin.h DESTINATION .)
+configure_file(${PROJECT_SOURCE_DIR}/Ostrakin/include/Ostrakin.h ${CMAKE_BINARY_DIR}/Ostrakin.h
+               @ONLY NEWLINE_STYLE WIN32)
+install(FILES ${CMAKE_BINARY_DIR}/Ostrakin.h DESTINATION .)
+# The readme's title is underlined to its own length, whatever the version.
+set(README_TITLE "Ostrakin ${PROJECT_VERSION} for 32-bit Windows")
+string(LENGTH "${README_TITLE}" title_length)
+string(REPEAT "=" ${title_length} README_TITLE_UNDERLINE)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/readme.txt.in ${CMAKE_BINARY_DIR}/readme.txt
                @ONLY NEWLINE_STYLE WIN32)
 install(FILES ${CMAKE_BINARY_DIR}/readme.txt DESTINATION .)

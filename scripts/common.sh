@@ -1,11 +1,9 @@
-# Shared by the project's scripts: prerequisites, quiet builds with a line of progress, argument
-# checks, and Windows programs under Wine. Sourced, not run.
+# Shared by the project's scripts (and cmake/run-under-wine): usage and argument errors,
+# prerequisites, quiet builds with a line of progress, the project's version, and Windows programs
+# under Wine. Sourced, not run.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LOGS="$ROOT/build/logs"
-# The build tree's Wine prefix; every Windows program runs in it through cmake/run-under-wine,
-# which creates it once, gives it a display and quiets Wine's debug output.
-export WINEPREFIX="$ROOT/build/win32/wineprefix"
 
 # A line of progress, on standard error so that a script's own output stays clean.
 step() {
@@ -73,7 +71,13 @@ build_preset() {
   )
 }
 
-# Runs a Windows program of the build, or anything else under Wine, in the build's prefix.
+# Runs a Windows program of the build, or anything else under Wine, in the build tree's own
+# prefix, which cmake/run-under-wine creates once, gives a display and quiets.
 run_windows() {
-  "$ROOT/cmake/run-under-wine" "$@"
+  WINEPREFIX="$ROOT/build/win32/wineprefix" "$ROOT/cmake/run-under-wine" "$@"
+}
+
+# The project's version as the build folder's CMake configuration holds it, e.g. 1.0.0.
+project_version() {
+  sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt"
 }
