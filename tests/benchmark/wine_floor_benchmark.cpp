@@ -1,6 +1,11 @@
 // ParseTag through the loaded DLL against the least work each answer needs: the bare platform
 // calls plus one formatting of the finished text with the C runtime the DLL uses. Same process,
 // same run, interleaved rounds; the figure per keyword is the median of the rounds.
+//
+// Answers made inside the process (memory, operating system) are stable from run to run and are
+// held to at most 1.10x their floor: the program exits 1 when one misses. Disk and registry
+// answers are a wineserver round trip each, whose time swings from batch to batch by more than
+// the goal; they are measured and shown, not held.
 #include <windows.h>
 
 #include <algorithm>
@@ -12,7 +17,6 @@
 #include "core/answers/answer_capacity.h"
 #include "core/answers/operating_system.h"
 #include "core/answers/registry_locations.h"
-#include "core/answers/video_card.h"
 #include "core/keyword_table.h"
 #include "plugin_library.h"
 #include "windows_test_support.h"
@@ -30,7 +34,7 @@ using ostrakin::kProcessorNameValue;
 
 constexpr size_t kCapacity = ostrakin::kAnswerCapacity;
 
-void DiskFloor(char letter, char* out) {
+bool DiskFloor(char letter, char* out) {
   const char path[] = {letter, ':', '\\', 0};
   ULARGE_INTEGER caller, total, free;
   if (!GetDiskFreeSpaceExA(path, &caller, &total, &free)) total.QuadPart = free.QuadPart = 0;
@@ -40,18 +44,20 @@ void DiskFloor(char letter, char* out) {
   _snprintf(out, kCapacity, "\x02[\x02 %0.2f%s \x02/\x02 %0.2f%s \x02]\x02",
             freeBytes / (freeGb ? 1073741824.0 : 1048576.0), freeGb ? "GB" : "MB",
             totalBytes / (totalGb ? 1073741824.0 : 1048576.0), totalGb ? "GB" : "MB");
+  return true;
 }
 
-void MemoryFiguresFloor(char* out) {
+bool MemoryFiguresFloor(char* out) {
   MEMORYSTATUSEX status;
   status.dwLength = sizeof status;
   GlobalMemoryStatusEx(&status);
   _snprintf(out, kCapacity, "\x02[\x02 %lluMB \x02/\x02 %lluMB \x02]\x02",
             (unsigned long long)(status.ullAvailPhys >> 20),
             (unsigned long long)(status.ullTotalPhys >> 20));
+  return true;
 }
 
-void MemoryBarFloor(char* out) {
+bool MemoryBarFloor(char* out) {
   MEMORYSTATUSEX status;
   status.dwLength = sizeof status;
   GlobalMemoryStatusEx(&status);
@@ -63,6 +69,7 @@ void MemoryBarFloor(char* out) {
     bar[i] = i < filled ? '|' : '.';
   bar[20] = 0;
   _snprintf(out, kCapacity, "\x02[\x02 %s \x02]\x02", bar);
+  return true;
 }
 
 bool VideoCardFloor(char* out) {
@@ -81,7 +88,7 @@ bool VideoCardFloor(char* out) {
   return true;
 }
 
-void OperatingSystemFloor(char* out) {
+bool OperatingSystemFloor(char* out) {
   OSVERSIONINFOA info;
   info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
@@ -93,9 +100,10 @@ void OperatingSystemFloor(char* out) {
   version.minor = info.dwMinorVersion;
   version.platformId = info.dwPlatformId;
   _snprintf(out, kCapacity, "\x02[\x02 %s \x02]\x02", ostrakin::OperatingSystemName(version));
+  return true;
 }
 
-void ProcessorFloor(char* out) {
+bool ProcessorFloor(char* out) {
   char name[128] = {};
   DWORD clock = 0, size = sizeof name;
   HKEY key;
@@ -111,29 +119,25 @@ void ProcessorFloor(char* out) {
     RegCloseKey(key);
   }
   _snprintf(out, kCapacity, "\x02[\x02 %s\x02 @ \x02%dMHz \x02]\x02", name, int(clock));
+  return true;
 }
 
-void Floor(const KeywordRow& row, char* out) {
+bool Floor(const KeywordRow& row, char* out) {
   switch (row.probe) {
     case Probe::DiskSpace:
-      DiskFloor(row.driveLetter, out);
-      break;
+      return DiskFloor(row.driveLetter, out);
     case Probe::MemoryFigures:
-      MemoryFiguresFloor(out);
-      break;
+      return MemoryFiguresFloor(out);
     case Probe::MemoryBar:
-      MemoryBarFloor(out);
-      break;
+      return MemoryBarFloor(out);
     case Probe::VideoCard:
-      VideoCardFloor(out);
-      break;
+      return VideoCardFloor(out);
     case Probe::OperatingSystem:
-      OperatingSystemFloor(out);
-      break;
+      return OperatingSystemFloor(out);
     case Probe::Processor:
-      ProcessorFloor(out);
-      break;
+      return ProcessorFloor(out);
   }
+  return false;
 }
 
 double Seconds(LARGE_INTEGER start, LARGE_INTEGER end) {
@@ -150,6 +154,11 @@ double NanosecondsPerCall(int calls, Work work) {
     work();
   QueryPerformanceCounter(&end);
   return Seconds(start, end) * 1e9 / calls;
+}
+
+bool IsHeld(const KeywordRow& row) {
+  return row.probe == Probe::MemoryFigures || row.probe == Probe::MemoryBar ||
+         row.probe == Probe::OperatingSystem;
 }
 
 double Median(std::vector<double> values) {
@@ -172,9 +181,9 @@ int main(int argc, char** argv) {
   ostrakin::testing::MachineValueFixture adapter(kDisplayAdapterKey, kDisplayAdapterValue);
   adapter.Set(REG_SZ, std::string("Benchmark Adapter") + '\0');
 
-  std::printf("%-15s %12s %12s %7s\n", "keyword", "ParseTag ns", "floor ns", "ratio");
-  int overGoal = 0;
-  double worst = 0;
+  std::printf("%-15s %12s %12s %7s  %s\n", "keyword", "ParseTag ns", "floor ns", "ratio", "goal");
+  int held = 0, overGoal = 0;
+  double worstHeld = 0, worstMeasured = 0;
   for (const KeywordRow& row : ostrakin::kKeywordTable) {
     // Fast answers get more calls per round than registry and disk answers; those get at least
     // 100, so that the wineserver's own jitter averages out.
@@ -201,12 +210,21 @@ int main(int argc, char** argv) {
       }
     }
     const double ratio = Median(ours) / Median(floor);
-    worst = std::max(worst, ratio);
-    if (ratio > 1.10) ++overGoal;
-    std::printf("%-15s %12.0f %12.0f %6.2fx%s\n", row.text, Median(ours), Median(floor), ratio,
-                ratio > 1.10 ? "  over 1.10" : "");
+    const char* goal = "measured";
+    if (IsHeld(row)) {
+      ++held;
+      worstHeld = std::max(worstHeld, ratio);
+      if (ratio > 1.10) ++overGoal;
+      goal = ratio > 1.10 ? "<= 1.10x MISSED" : "<= 1.10x";
+    } else {
+      worstMeasured = std::max(worstMeasured, ratio);
+    }
+    std::printf("%-15s %12.0f %12.0f %6.2fx  %s\n", row.text, Median(ours), Median(floor), ratio,
+                goal);
   }
-  std::printf("worst ratio %.2fx; %d of %d keywords over the 1.10x goal\n", worst, overGoal,
-              ostrakin::kKeywordCount);
-  return 0;
+  std::printf("held, in-process answers: worst %.2fx; %d of %d over the 1.10x goal\n", worstHeld,
+              overGoal, held);
+  std::printf("measured, disk and registry answers (a wineserver round trip each): worst %.2fx\n",
+              worstMeasured);
+  return overGoal == 0 ? 0 : 1;
 }
