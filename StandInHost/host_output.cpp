@@ -4,6 +4,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "control_bytes.h"
@@ -11,6 +12,20 @@
 
 namespace standin {
 namespace {
+
+// Older consoles fail a write larger than their 64 KB shared buffer, and any console may take
+// less than it is given: pieces of about 8,192 characters (never splitting a surrogate pair),
+// each written until all of it is taken.
+void WriteWide(HANDLE console, const std::wstring& wide) {
+  constexpr size_t kPiece = 8192;
+  for (size_t at = 0; at < wide.size();) {
+    DWORD piece = DWORD(std::min(kPiece, wide.size() - at));
+    if (piece > 1 && wide[at + piece - 1] >= 0xD800 && wide[at + piece - 1] <= 0xDBFF) --piece;
+    DWORD written = 0;
+    if (!WriteConsoleW(console, wide.data() + at, piece, &written, nullptr) || written == 0) return;
+    at += written;
+  }
+}
 
 // Bold is the console's own bright attribute: a Windows console shows escape sequences as text
 // unless told otherwise.
@@ -20,9 +35,7 @@ void WriteToConsole(HANDLE console, const std::string& text) {
   const WORD normal = info.wAttributes;
   for (const StyledRun& run : SplitAtControlBytes(text)) {
     SetConsoleTextAttribute(console, run.bold ? WORD(normal | FOREGROUND_INTENSITY) : normal);
-    const std::wstring wide = SystemCodePageToWide(run.text);
-    DWORD written = 0;
-    WriteConsoleW(console, wide.data(), DWORD(wide.size()), &written, nullptr);
+    WriteWide(console, SystemCodePageToWide(run.text));
   }
   SetConsoleTextAttribute(console, normal);
 }

@@ -7,21 +7,30 @@
 namespace standin {
 
 std::string ProgramDirectory() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string file(path, length);
-  return file.substr(0, file.find_last_of("\\/") + 1);
+  // A path that does not fit comes back cut short, and filling the whole buffer is the only sign:
+  // the buffer grows until it fits (a path may be far longer than MAX_PATH).
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, &path[0], DWORD(path.size()));
+    if (length == 0) return std::string();
+    if (length < path.size()) {
+      path.resize(length);
+      return path.substr(0, path.find_last_of("\\/") + 1);
+    }
+    path.resize(path.size() * 2);
+  }
 }
 
 std::string PluginBesideThisProgram() {
-  return ProgramDirectory() + "Ostrakin.dll";
+  const std::string directory = ProgramDirectory();
+  return directory.empty() ? directory : directory + "Ostrakin.dll";
 }
 
 bool PluginLibrary::Load(std::string* error) {
   if (module_ != nullptr) return true;
   module_ = LoadLibraryA(path_.c_str());
   if (module_ == nullptr) {
-    *error = "cannot load " + path_ + ": " + DescribeWindowsError(GetLastError());
+    *error = "cannot load " + path_ + ": " + DescribeWindowsError(GetLastError(), path_);
     return false;
   }
   PluginEntryPoints entry;

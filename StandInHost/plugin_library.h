@@ -12,11 +12,12 @@
 
 namespace standin {
 
-// The folder this program was started from, with a trailing backslash. The build puts every
-// Windows binary there.
+// The folder this program was started from, with a trailing backslash, or "" when Windows cannot
+// say (GetLastError tells why). The build puts every Windows binary there.
 std::string ProgramDirectory();
 
-// Where a host looks for the plug-in unless told otherwise: Ostrakin.dll beside the program.
+// Where a host looks for the plug-in unless told otherwise: Ostrakin.dll beside the program, or
+// "" when the program's folder cannot be found.
 std::string PluginBesideThisProgram();
 
 // What the host learns from PublishInfo.

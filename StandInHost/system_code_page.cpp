@@ -15,12 +15,16 @@ std::wstring ToWide(UINT codePage, const std::string& text) {
 
 std::string FromWide(UINT codePage, const std::wstring& wide) {
   if (wide.empty()) return std::string();
-  // The UTF-8 conversion takes no default character; the system code page's is '?'.
-  const char* fallback = codePage == CP_UTF8 ? nullptr : "?";
-  const int length = WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), nullptr, 0,
+  // A character the code page lacks becomes '?', never a look-alike: Windows' best fit would
+  // turn a full-width "(!" into ASCII, and so into a tag. UTF-8 lacks nothing and takes neither
+  // the flag nor a default character (the system code page itself may be UTF-8).
+  const bool utf8 = (codePage == CP_ACP ? GetACP() : codePage) == CP_UTF8;
+  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const char* fallback = utf8 ? nullptr : "?";
+  const int length = WideCharToMultiByte(codePage, flags, wide.data(), int(wide.size()), nullptr, 0,
                                          fallback, nullptr);
   std::string text(size_t(length), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), &text[0], length, fallback,
+  WideCharToMultiByte(codePage, flags, wide.data(), int(wide.size()), &text[0], length, fallback,
                       nullptr);
   return text;
 }

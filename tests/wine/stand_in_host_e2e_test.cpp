@@ -138,6 +138,9 @@ TEST(StandInHostE2E, TakesAMessageOfAnyLengthAsUtf8) {
       {"--raw", greeting + "(!VuskOSInfo)",
        Framed("Gr\xFC\xDF"
               "e ? ^[^ Unknown OS ^]^\n")},
+      // Full-width brackets and exclamation mark, infinity, l with stroke: no look-alikes.
+      {"", "\xEF\xBC\x88\xEF\xBC\x81VuskOSInfo\xEF\xBC\x89 \xE2\x88\x9E \xC5\x82",
+       "??VuskOSInfo? ? ?\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.options);
