@@ -10,8 +10,9 @@ namespace standin {
   "usage: StandInHost [--raw] [--plugin PATH] [--ping | --listen | --message-file FILE |\n" \
   "                   [--] MESSAGE...]\n"
 
-// What a mistake on the command line prints after its reason.
-constexpr char kHostSynopsis[] = STANDIN_HOST_SYNOPSIS "Try StandInHost --help for more.\n";
+// What a mistake on the command line prints after its reason. A script that runs the host for
+// the user names itself in STANDIN_HOST_COMMAND, so that the hint names what the user ran.
+constexpr char kHostSynopsis[] = STANDIN_HOST_SYNOPSIS "Try %s --help for more.\n";
 
 constexpr char kHostUsage[] = STANDIN_HOST_SYNOPSIS
     "  MESSAGE              chat text whose (!...) tags the plug-in answers; words are joined\n"
@@ -24,14 +25,15 @@ constexpr char kHostUsage[] = STANDIN_HOST_SYNOPSIS
     "  --listen             open the host's window and report the toast requests and plug-in\n"
     "                       change notices it hears; lines typed on standard input are chat\n"
     "                       messages, or /toast FIRST SECOND THIRD [FLAG] (and /toastw) to call\n"
-    "                       the plug-in's toast function; ends when the input ends (Ctrl-D)\n"
+    "                       the plug-in's toast function; ends when the input ends (Ctrl-D),\n"
+    "                       or when another program asks its window to close\n"
     "  --raw                write the exact bytes: system code page, control byte 0x02 included\n"
     "  --plugin PATH        the plug-in library (default: Ostrakin.dll beside this program)\n"
     "  --version            the host's version\n"
     "  --help               this text\n"
     "Chat text reaches the plug-in in the system code page, as a chat host hands it over;\n"
-    "characters the code page lacks arrive as '?'. What the host shows is UTF-8 in a pipe or\n"
-    "file, and the console's own text on a console.\n";
+    "characters the code page lacks arrive as '?', never as a look-alike. What the host shows\n"
+    "is UTF-8 in a pipe or file, and the console's own text on a console.\n";
 
 struct HostOptions {
   enum class Mode { Overview, Message, Ping, Listen, Help, Version };

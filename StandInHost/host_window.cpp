@@ -6,19 +6,6 @@ namespace standin {
 namespace {
 
 constexpr char kClassName[] = "StandInChatHostWindow";
-constexpr UINT kInputLine = WM_APP + 1;
-constexpr UINT kQuit = WM_APP + 2;
-
-// True when `size` bytes at `address` are committed, readable memory of this process.
-bool IsReadable(const void* address, size_t size) {
-  MEMORY_BASIC_INFORMATION info = {};
-  if (address == nullptr || VirtualQuery(address, &info, sizeof info) != sizeof info) return false;
-  const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
-                         PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
-  const char* end = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
-  return info.State == MEM_COMMIT && (info.Protect & readable) != 0 &&
-         (info.Protect & PAGE_GUARD) == 0 && static_cast<const char*>(address) + size <= end;
-}
 
 }  // namespace
 
@@ -50,25 +37,6 @@ bool HostWindow::Create(std::string* error) {
   return true;
 }
 
-bool HostWindow::PostInputLine(const std::string& line) {
-  auto* copy = new std::string(line);
-  if (PostMessageA(window_, kInputLine, 0, reinterpret_cast<LPARAM>(copy))) return true;
-  delete copy;
-  return false;
-}
-
-void HostWindow::PostQuit() {
-  PostMessageA(window_, kQuit, 0, 0);
-}
-
-void HostWindow::RunMessageLoop() {
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
-
 LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
@@ -82,23 +50,16 @@ LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 
 LRESULT HostWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == toastMessage_ && toastMessage_ != 0) {
-    const auto* request = reinterpret_cast<const ToastRequest*>(wParam);
-    if (!IsReadable(request, sizeof *request)) request = nullptr;
-    return handlers_.toast ? handlers_.toast(request, wParam, lParam) : 0;
+    return handlers_.toast ? handlers_.toast(wParam, lParam) : 0;
   }
   if (message == pluginChangeMessage_ && pluginChangeMessage_ != 0) {
     if (handlers_.pluginChange) handlers_.pluginChange(wParam, lParam);
     return 0;
   }
   switch (message) {
-    case kInputLine: {
-      const auto* line = reinterpret_cast<std::string*>(lParam);
-      if (handlers_.inputLine) handlers_.inputLine(*line);
-      delete line;
-      return 0;
-    }
-    case kQuit:
-      PostQuitMessage(0);
+    case WM_CLOSE:
+      if (!handlers_.close) break;
+      handlers_.close();
       return 0;
     case WM_DESTROY:
       window_ = nullptr;

@@ -1,7 +1,6 @@
 // The host's hidden top-level window: it hears the two registered messages that reach a chat
 // host (OSTRAKIN_DISPLAY_TOAST_MESSAGE sent by the plug-in's toast functions,
-// OSTRAKIN_PLUGIN_CHANGE_MESSAGE posted by Quillaby), and lines of chat input handed over from
-// another thread.
+// OSTRAKIN_PLUGIN_CHANGE_MESSAGE posted by Quillaby) and a request to close from another program.
 #pragma once
 
 #include <windows.h>
@@ -19,12 +18,13 @@ constexpr LRESULT kToastShown = 0x70A57;
 class HostWindow {
  public:
   struct Handlers {
-    // A toast request, and whether its texts are wide (lParam 1) or narrow (lParam 0).
-    // `request` is null when wParam does not point at readable memory of this process (a
-    // sender in another process cannot hand over a record by address). Returns the answer.
-    std::function<LRESULT(const ToastRequest* request, WPARAM wParam, LPARAM lParam)> toast;
+    // A toast request: wParam is the record's address in the sender's process, lParam 1 for wide
+    // texts and 0 for narrow. Returns the answer.
+    std::function<LRESULT(WPARAM wParam, LPARAM lParam)> toast;
     std::function<void(WPARAM wParam, LPARAM lParam)> pluginChange;
-    std::function<void(const std::string& line)> inputLine;
+    // WM_CLOSE, which only another program sends to a hidden window; without a handler the
+    // window closes as any window does.
+    std::function<void()> close;
   };
 
   explicit HostWindow(Handlers handlers) : handlers_(std::move(handlers)) {}
@@ -37,13 +37,6 @@ class HostWindow {
 
   HWND Window() const { return window_; }
   UINT ToastMessage() const { return toastMessage_; }
-
-  // Hands a line to the window's thread; safe from any thread. False once the window is gone.
-  bool PostInputLine(const std::string& line);
-  // Ends RunMessageLoop; safe from any thread.
-  void PostQuit();
-  // Dispatches this thread's messages until PostQuit.
-  static void RunMessageLoop();
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,12 +6,12 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "catalogue_keywords.h"
@@ -22,6 +22,8 @@
 #include "system_code_page.h"
 #include "tag_expansion.h"
 #include "toast_command.h"
+#include "typed_lines.h"
+#include "windows_error.h"
 
 namespace {
 
@@ -76,19 +78,20 @@ std::string Hex(uint32_t value) {
   return text;
 }
 
-std::string DescribeToast(const ToastRequest* request, WPARAM wParam, LPARAM lParam,
-                          LRESULT answer) {
+// A record can be read only where it lives: in the process, and the frame, of the toast function
+// that sent it. Only a request from this host's own /toast is read; another program's is named.
+std::string DescribeToast(const ToastRequest* own, WPARAM wParam, LPARAM lParam, LRESULT answer) {
   std::string text = std::string("Toast request (") +
                      (lParam == 1   ? "wide"
                       : lParam == 0 ? "narrow"
                                     : "unknown") +
-                     " texts, lParam " + std::to_string(lParam) + "): ";
-  if (request == nullptr) {
-    text += "wParam " + Hex(uint32_t(wParam)) + " is not a record in this process";
+                     " texts, lParam " + std::to_string(lParam) + ")";
+  if (own == nullptr) {
+    text += " from another program: its record, at " + Hex(uint32_t(wParam)) +
+            " in that program's memory, cannot be read here";
   } else {
-    text += "first " + Hex(request->first) + " second " + Hex(request->second) + " third " +
-            Hex(request->third) + " flag " + std::to_string(request->flag) + " unused " +
-            Hex(request->unused);
+    text += ": first " + Hex(own->first) + " second " + Hex(own->second) + " third " +
+            Hex(own->third) + " flag " + std::to_string(own->flag) + " unused " + Hex(own->unused);
   }
   return text + "; answered " + Hex(uint32_t(answer));
 }
@@ -102,15 +105,18 @@ bool ReadLine(std::string* line) {
 
 // What a typed /toast line makes the plug-in do, and what its toast function returned. The
 // window's own report of the request comes first: the send reaches it before it returns.
+// While it runs, *sending is true: the window's thread is inside the plug-in's send.
 void CallDisplayToast(const standin::PluginLibrary& library, const standin::ToastCommand& command,
-                      const standin::HostOutput& out) {
+                      const standin::HostOutput& out, bool* sending) {
   const char* name = command.wide ? "DisplayToastW" : "DisplayToast";
   const auto toast = library.Find<DisplayToastFn>(name);
   if (toast == nullptr) {
     out.Line(std::string("StandInHost: the plug-in does not export ") + name);
     return;
   }
+  *sending = true;
   const intptr_t result = toast(command.first, command.second, command.third, command.flag);
+  *sending = false;
   out.Line(std::string(name) + "(" + Hex(command.first) + ", " + Hex(command.second) + ", " +
            Hex(command.third) + ", " + std::to_string(command.flag) + ") returned " +
            Hex(uint32_t(result)));
@@ -118,11 +124,18 @@ void CallDisplayToast(const standin::PluginLibrary& library, const standin::Toas
 
 // The host at work: its window hears toasts and change notices while chat messages arrive on
 // standard input. A change notice releases the plug-in library; the next message loads it again.
+// The host ends when its input ends, or when another program asks its window to close (or its
+// thread to quit): then it answers the lines already read and says that it stops reading.
 int Listen(standin::PluginLibrary& library, const standin::HostOutput& out) {
+  bool sending = false, stopping = false;
   standin::HostWindow::Handlers handlers;
-  handlers.toast = [&](const ToastRequest* request, WPARAM wParam, LPARAM lParam) {
-    const LRESULT answer = request != nullptr ? standin::kToastShown : 0;
-    out.Line(DescribeToast(request, wParam, lParam, answer));
+  handlers.toast = [&](WPARAM wParam, LPARAM lParam) {
+    // This host's own request is sent by this very thread while its /toast runs; a request that
+    // another thread sent (InSendMessage) comes from another program, even during our own send.
+    const bool own = sending && !InSendMessage();
+    const auto* record = own ? reinterpret_cast<const ToastRequest*>(wParam) : nullptr;
+    const LRESULT answer = own ? standin::kToastShown : 0;
+    out.Line(DescribeToast(record, wParam, lParam, answer));
     return answer;
   };
   handlers.pluginChange = [&](WPARAM wParam, LPARAM lParam) {
@@ -132,7 +145,8 @@ int Listen(standin::PluginLibrary& library, const standin::HostOutput& out) {
              std::to_string(lParam) +
              "): " + (held ? "released " + library.Path() : std::string("no plug-in held")));
   };
-  handlers.inputLine = [&](const std::string& line) {
+  handlers.close = [&] { stopping = true; };
+  const auto answer = [&](const std::string& line) {
     const bool held = library.IsLoaded();
     std::string error;
     if (!library.Load(&error)) {
@@ -143,7 +157,7 @@ int Listen(standin::PluginLibrary& library, const standin::HostOutput& out) {
     standin::ToastCommand toast;
     switch (standin::ParseToastCommand(line, &toast)) {
       case standin::ToastCommandParse::Valid:
-        CallDisplayToast(library, toast, out);
+        CallDisplayToast(library, toast, out, &sending);
         return;
       case standin::ToastCommandParse::Invalid:
         out.Line(standin::kToastCommandUsage);
@@ -151,8 +165,8 @@ int Listen(standin::PluginLibrary& library, const standin::HostOutput& out) {
       case standin::ToastCommandParse::NotACommand:
         break;
     }
-    out.Line(standin::ExpandTags(line, [&](const std::string& tag, std::string* answer) {
-      return AskPlugin(library.EntryPoints(), tag, answer);
+    out.Line(standin::ExpandTags(line, [&](const std::string& tag, std::string* text) {
+      return AskPlugin(library.EntryPoints(), tag, text);
     }));
   };
   standin::HostWindow window(handlers);
@@ -161,19 +175,37 @@ int Listen(standin::PluginLibrary& library, const standin::HostOutput& out) {
     std::fprintf(stderr, "StandInHost: %s\n", error.c_str());
     return 2;
   }
+  standin::TypedLines typed(ReadLine);
+  const HANDLE ready = typed.Ready();
+  if (ready == nullptr) {
+    std::fprintf(stderr, "StandInHost: cannot wait for typed lines: %s\n",
+                 standin::DescribeWindowsError(GetLastError()).c_str());
+    return 2;
+  }
   out.Line("Listening for " OSTRAKIN_DISPLAY_TOAST_MESSAGE " and " OSTRAKIN_PLUGIN_CHANGE_MESSAGE
            ".");
   out.Line("Type a chat message to have its tags answered, or /toast FIRST SECOND THIRD [FLAG] to");
   out.Line(
       "call the plug-in's DisplayToast (/toastw: DisplayToastW). Quillaby.exe sends the plug-in");
   out.Line("change notice. End of input (Ctrl-D) stops the host.");
-  std::thread reader([&window] {
-    for (std::string line; ReadLine(&line);)
-      window.PostInputLine(standin::Utf8ToSystemCodePage(line));
-    window.PostQuit();
-  });
-  standin::HostWindow::RunMessageLoop();
-  reader.join();
+  for (bool reading = true; reading && !stopping;) {
+    MsgWaitForMultipleObjects(1, &ready, FALSE, INFINITE, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) stopping = true;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    std::vector<std::string> lines;
+    reading = typed.Take(&lines);
+    for (const std::string& line : lines)
+      answer(standin::Utf8ToSystemCodePage(line));
+  }
+  if (stopping) {
+    out.Line(
+        "Asked by another program to close: stopped after the lines already read; lines typed "
+        "from now on are not read.");
+  }
   return 0;
 }
 
@@ -209,7 +241,9 @@ int main(int argc, char** argv) {
   std::string error;
   if (!standin::ParseHostOptions(std::vector<std::string>(argv + 1, argv + argc), &options,
                                  &error)) {
-    std::fprintf(stderr, "StandInHost: %s\n%s", error.c_str(), standin::kHostSynopsis);
+    const char* command = std::getenv("STANDIN_HOST_COMMAND");
+    std::fprintf(stderr, "StandInHost: %s\n", error.c_str());
+    std::fprintf(stderr, standin::kHostSynopsis, command != nullptr ? command : "StandInHost");
     return 2;
   }
   if (options.mode == standin::HostOptions::Mode::Help) {
@@ -230,8 +264,16 @@ int main(int argc, char** argv) {
   }
   const standin::HostOutput out(options.raw);
 
-  standin::PluginLibrary library(options.plugin.empty() ? standin::PluginBesideThisProgram()
-                                                        : options.plugin);
+  const std::string path =
+      options.plugin.empty() ? standin::PluginBesideThisProgram() : options.plugin;
+  if (path.empty()) {
+    std::fprintf(stderr,
+                 "StandInHost: cannot find the folder this program was started from (%s); name "
+                 "the plug-in with --plugin PATH\n",
+                 standin::DescribeWindowsError(GetLastError()).c_str());
+    return 2;
+  }
+  standin::PluginLibrary library(path);
   if (!library.Load(&error)) {
     std::fprintf(stderr, "StandInHost: %s\n", error.c_str());
     return 2;

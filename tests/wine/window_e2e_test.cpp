@@ -27,7 +27,6 @@ using ToastBySlots = intptr_t(__cdecl*)(uint32_t, uint32_t, uint32_t, uint32_t);
 
 struct HeardToast {
   unsigned char record[sizeof(ToastRequest)];
-  bool readable;
   LPARAM lParam;
 };
 
@@ -35,10 +34,10 @@ class ToastE2E : public ::testing::Test {
  protected:
   void SetUp() override {
     standin::HostWindow::Handlers handlers;
-    handlers.toast = [this](const ToastRequest* request, WPARAM, LPARAM lParam) {
+    // Every request here comes from this process and this thread, so its record can be read.
+    handlers.toast = [this](WPARAM wParam, LPARAM lParam) {
       HeardToast toast = {};
-      toast.readable = request != nullptr;
-      if (request != nullptr) std::memcpy(toast.record, request, sizeof toast.record);
+      std::memcpy(toast.record, reinterpret_cast<const void*>(wParam), sizeof toast.record);
       toast.lParam = lParam;
       heard_.push_back(toast);
       return standin::kToastShown;
@@ -73,7 +72,6 @@ TEST_F(ToastE2E, TheHostWindowReceivesTheExactRecord) {
       heard_.clear();
       toast(0x11111111, 0x22222222, 0x33333333, flag.flagSlot);
       ASSERT_EQ(1u, heard_.size()) << "the send waits until the window has handled it";
-      ASSERT_TRUE(heard_[0].readable);
       uint32_t expected[5] = {0x22222222, 0x11111111, 0x33333333, flag.flagWord, 0};
       EXPECT_EQ(0, std::memcmp(expected, heard_[0].record, sizeof expected))
           << "flag slot " << flag.flagSlot;
@@ -132,6 +130,27 @@ TEST(TypedToastE2E, ReachesTheListeningHostsWindow) {
       host.WaitForLine("DisplayToastW(0x00000001, 0x00000002, 0x00000003, 255) returned", 10000))
       << host.Transcript();
   EXPECT_EQ(0, host.Finish(10000));
+}
+
+// Another program may close the host's hidden window: the host answers what was typed before,
+// says that it stops, and ends, rather than losing the next line and waiting forever.
+TEST(TypedLinesE2E, AHostAskedToCloseAnswersWhatWasTypedAndEnds) {
+  ChildProcess host;
+  ASSERT_TRUE(host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" --listen"));
+  ASSERT_TRUE(host.WaitForLine("Listening for", 20000)) << host.Transcript();
+  ASSERT_TRUE(host.WriteLine("os: (!VuskOSInfo)"));
+  ASSERT_TRUE(host.WaitForLine("os: [ ", 10000)) << host.Transcript();
+  HWND window = nullptr;
+  while ((window = FindWindowExA(nullptr, window, "StandInChatHostWindow", nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == host.ProcessId()) break;
+  }
+  ASSERT_NE(nullptr, window);
+  ASSERT_TRUE(PostMessageA(window, WM_CLOSE, 0, 0));
+  EXPECT_TRUE(host.WaitForLine("Asked by another program to close", 10000)) << host.Transcript();
+  EXPECT_TRUE(host.Ends(10000)) << "the host must end, its input still open";
+  EXPECT_EQ(0, host.Finish(10000)) << host.Transcript();
 }
 
 bool Copy(const std::string& from, const std::string& to) {

@@ -85,15 +85,22 @@ int ChildProcess::Finish(DWORD timeoutMs) {
     CloseHandle(input_);
     input_ = nullptr;
   }
-  // Read what is left until the program closes its end, so that it never blocks on a full pipe.
-  char chunk[4096];
-  DWORD got = 0;
-  while (output_ != nullptr && ReadFile(output_, chunk, sizeof chunk, &got, nullptr) && got > 0) {
-    pending_.append(chunk, got);
+  // Read what comes until the program ends, so that it never blocks on a full pipe; a program
+  // that outlives the timeout is reported, not waited for.
+  const DWORD start = GetTickCount();
+  for (bool ended = false; !ended;) {
+    ended = WaitForSingleObject(process_, 10) == WAIT_OBJECT_0;
+    char chunk[4096];
+    DWORD available = 0, got = 0;
+    while (PeekNamedPipe(output_, nullptr, 0, nullptr, &available, nullptr) && available > 0 &&
+           ReadFile(output_, chunk, sizeof chunk, &got, nullptr) && got > 0) {
+      pending_.append(chunk, got);
+    }
+    if (!ended && GetTickCount() - start > timeoutMs) break;
   }
   transcript_ += pending_;
   pending_.clear();
-  if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return -1;
+  if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) return -1;
   DWORD exitCode = 0;
   GetExitCodeProcess(process_, &exitCode);
   return int(exitCode);

@@ -52,6 +52,9 @@ class ChildProcess {
   // to exit; returns its exit code (-1 on timeout).
   int Finish(DWORD timeoutMs);
   const std::string& Transcript() const { return transcript_; }
+  DWORD ProcessId() const { return GetProcessId(process_); }
+  // True when the program ends within `timeoutMs`, its input still open.
+  bool Ends(DWORD timeoutMs) const { return WaitForSingleObject(process_, timeoutMs) == 0; }
 
  private:
   HANDLE process_ = nullptr, input_ = nullptr, output_ = nullptr;
