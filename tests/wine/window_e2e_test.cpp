@@ -99,10 +99,20 @@ int RunQuillaby(std::string* output) {
   return RunAndCapture("\"" + ProgramDirectory() + "Quillaby.exe\" ignored --arguments", output);
 }
 
+// A stand-in host started with --listen and `options`, ready once it says that it listens.
+::testing::AssertionResult StartListening(ChildProcess& host, const std::string& options = "") {
+  if (!host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" --listen" + options)) {
+    return ::testing::AssertionFailure() << "the host did not start";
+  }
+  if (!host.WaitForLine("Listening for", 20000)) {
+    return ::testing::AssertionFailure() << host.Transcript();
+  }
+  return ::testing::AssertionSuccess();
+}
+
 TEST(PluginChangeE2E, QuillabyNoticesReachAListeningHost) {
   ChildProcess host;
-  ASSERT_TRUE(host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" --listen"));
-  ASSERT_TRUE(host.WaitForLine("Listening for", 20000)) << host.Transcript();
+  ASSERT_TRUE(StartListening(host));
   for (int run = 1; run <= 2; ++run) {
     std::string output = "not run";
     EXPECT_EQ(0, RunQuillaby(&output)) << "run " << run;
@@ -118,8 +128,7 @@ TEST(PluginChangeE2E, QuillabyNoticesReachAListeningHost) {
 // process; the host's own window hears the record, and the line reports what the send returned.
 TEST(TypedToastE2E, ReachesTheListeningHostsWindow) {
   ChildProcess host;
-  ASSERT_TRUE(host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" --listen"));
-  ASSERT_TRUE(host.WaitForLine("Listening for", 20000)) << host.Transcript();
+  ASSERT_TRUE(StartListening(host));
   ASSERT_TRUE(host.WriteLine("/toastw 1 0x2 3 255"));
   EXPECT_TRUE(
       host.WaitForLine("Toast request (wide texts, lParam 1): first 0x00000001 second "
@@ -136,8 +145,7 @@ TEST(TypedToastE2E, ReachesTheListeningHostsWindow) {
 // says that it stops, and ends, rather than losing the next line and waiting forever.
 TEST(TypedLinesE2E, AHostAskedToCloseAnswersWhatWasTypedAndEnds) {
   ChildProcess host;
-  ASSERT_TRUE(host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" --listen"));
-  ASSERT_TRUE(host.WaitForLine("Listening for", 20000)) << host.Transcript();
+  ASSERT_TRUE(StartListening(host));
   ASSERT_TRUE(host.WriteLine("os: (!VuskOSInfo)"));
   ASSERT_TRUE(host.WaitForLine("os: [ ", 10000)) << host.Transcript();
   HWND window = nullptr;
@@ -168,9 +176,7 @@ TEST(PluginChangeE2E, AReleasedPlugInFileCanBeReplacedWhileTheHostRuns) {
 
   {
     ChildProcess host;
-    ASSERT_TRUE(host.Start("\"" + ProgramDirectory() + "StandInHost.exe\" --listen --plugin \"" +
-                           plugin + "\""));
-    ASSERT_TRUE(host.WaitForLine("Listening for", 20000)) << host.Transcript();
+    ASSERT_TRUE(StartListening(host, " --plugin \"" + plugin + "\""));
     ASSERT_TRUE(host.WriteLine("os: (!VuskOSInfo)"));
     ASSERT_TRUE(host.WaitForLine("os: [ ", 10000)) << host.Transcript();
 
