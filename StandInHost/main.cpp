@@ -96,13 +96,6 @@ std::string DescribeToast(const ToastRequest* own, WPARAM wParam, LPARAM lParam,
   return text + "; answered " + Hex(uint32_t(answer));
 }
 
-// A line of standard input of any length, without its line end; false at the end of input.
-bool ReadLine(std::string* line) {
-  if (!std::getline(std::cin, *line)) return false;
-  if (!line->empty() && line->back() == '\r') line->pop_back();
-  return true;
-}
-
 // What a typed /toast line makes the plug-in do, and what its toast function returned. The
 // window's own report of the request comes first: the send reaches it before it returns.
 // While it runs, *sending is true: the window's thread is inside the plug-in's send.
@@ -175,7 +168,7 @@ int Listen(standin::PluginLibrary& library, const standin::HostOutput& out) {
     std::fprintf(stderr, "StandInHost: %s\n", error.c_str());
     return 2;
   }
-  standin::TypedLines typed(ReadLine);
+  standin::TypedLines typed;
   const HANDLE ready = typed.Ready();
   if (ready == nullptr) {
     std::fprintf(stderr, "StandInHost: cannot wait for typed lines: %s\n",

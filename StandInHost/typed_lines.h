@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,10 +13,10 @@ namespace standin {
 
 class TypedLines {
  public:
-  // Starts the reading thread: `readLine` gives one line at a time, false at the end of input.
-  // The thread is left to run: it may be blocked in a read when the host ends, and what it
-  // shares with this object lives on until it ends too.
-  explicit TypedLines(std::function<bool(std::string* line)> readLine);
+  // Starts the thread that reads standard input, a line of any length at a time, without its
+  // line end. The thread is left to run: it may be blocked in a read when the host ends, and
+  // what it shares with this object lives on until it ends too.
+  TypedLines();
 
   // Signalled while lines, or the end of input, wait to be taken: for MsgWaitForMultipleObjects.
   HANDLE Ready() const;
