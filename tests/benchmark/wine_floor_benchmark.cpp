@@ -47,10 +47,15 @@ bool DiskFloor(char letter, char* out) {
   return true;
 }
 
-bool MemoryFiguresFloor(char* out) {
+MEMORYSTATUSEX MemoryStatus() {
   MEMORYSTATUSEX status;
   status.dwLength = sizeof status;
   GlobalMemoryStatusEx(&status);
+  return status;
+}
+
+bool MemoryFiguresFloor(char* out) {
+  const MEMORYSTATUSEX status = MemoryStatus();
   _snprintf(out, kCapacity, "\x02[\x02 %lluMB \x02/\x02 %lluMB \x02]\x02",
             (unsigned long long)(status.ullAvailPhys >> 20),
             (unsigned long long)(status.ullTotalPhys >> 20));
@@ -58,9 +63,7 @@ bool MemoryFiguresFloor(char* out) {
 }
 
 bool MemoryBarFloor(char* out) {
-  MEMORYSTATUSEX status;
-  status.dwLength = sizeof status;
-  GlobalMemoryStatusEx(&status);
+  const MEMORYSTATUSEX status = MemoryStatus();
   const volatile float share =
       float(double(float(status.ullAvailPhys)) / double(float(status.ullTotalPhys)) * 20.0);
   const int filled = int(share);

@@ -4,6 +4,7 @@
 // under test.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -125,16 +126,10 @@ class ScriptedPlatformCalls : public PlatformCalls {
 
  private:
   bool HasKey(const char* path) const {
-    for (const std::string& key : keys) {
-      if (key == path) return true;
-    }
-    return false;
+    return std::find(keys.begin(), keys.end(), path) != keys.end();
   }
   bool IsOpen(size_t index) const {
-    for (size_t handle : openHandles_) {
-      if (handle == index) return true;
-    }
-    return false;
+    return std::find(openHandles_.begin(), openHandles_.end(), index) != openHandles_.end();
   }
   std::vector<size_t> openHandles_;
 };
