@@ -10,8 +10,8 @@ constexpr uintptr_t kNotLookedUp = 0;
 constexpr uintptr_t kAbsent = 1;  // no function lives at address 1
 
 // Where a system function lives: a fact that holds for the life of the process, remembered so
-// that the lookup is not paid on every call. Threads that make their
-// first call together may each look it up; they find the same address and store the same value.
+// that the lookup is not paid on every call. Threads that make their first call together may
+// each look it up; they find the same address and store the same value.
 FARPROC LookUpOnce(std::atomic<uintptr_t>& remembered, const char* name) {
   uintptr_t address = remembered.load(std::memory_order_acquire);
   if (address == kNotLookedUp) {

@@ -36,21 +36,17 @@ class ProcessModeLock {
 void AddToProcessMode() {
   const ProcessModeLock lock;
   if (processMode.queriesInFlight++ != 0) return;
+  // Vista reads the mode without writing it. On 95 to XP SetErrorMode is the only way to read
+  // it, and it writes as it reads, so the caller's other flags are off from that call to the
+  // next, a few instructions later. That moment remains; the shared count keeps it to once per
+  // run of overlapping queries.
   const GetErrorModeFunction getErrorMode = FindGetErrorMode();
-  if (getErrorMode != nullptr) {  // Vista: the mode can be read without writing it
-    processMode.saved = getErrorMode();
-    processMode.added = (processMode.saved & SEM_FAILCRITICALERRORS) == 0;
-    if (processMode.added) SetErrorMode(processMode.saved | SEM_FAILCRITICALERRORS);
-    return;
-  }
-  // 95 to XP: SetErrorMode is the only way to read the mode, and it writes as it reads, so the
-  // caller's other flags are off from this call to the next, a few instructions later. That
-  // moment remains; the shared count keeps it to once per run of overlapping queries.
-  processMode.saved = SetErrorMode(SEM_FAILCRITICALERRORS);
+  // The mode in force once it has been read: reading with SetErrorMode leaves only the flag.
+  const UINT inForce = getErrorMode != nullptr ? getErrorMode() : SEM_FAILCRITICALERRORS;
+  processMode.saved = getErrorMode != nullptr ? inForce : SetErrorMode(inForce);
   processMode.added = (processMode.saved & SEM_FAILCRITICALERRORS) == 0;
-  if ((processMode.saved & ~UINT(SEM_FAILCRITICALERRORS)) != 0) {
-    SetErrorMode(processMode.saved | SEM_FAILCRITICALERRORS);
-  }
+  const UINT wanted = processMode.saved | SEM_FAILCRITICALERRORS;
+  if (wanted != inForce) SetErrorMode(wanted);
 }
 
 void RestoreProcessMode() {
