@@ -4,6 +4,8 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LOGS="$ROOT/build/logs"
+# The i386 emulator install-prerequisites unpacks where the kernel refuses 32-bit programs.
+QEMU_I386="$ROOT/build/qemu/qemu-i386"
 
 # A line of progress, on standard error so that a script's own output stays clean.
 step() {
@@ -36,10 +38,11 @@ ensure_prerequisites() {
   "$ROOT/scripts/install-prerequisites"
 }
 
-# Stops at once, with the reason in words, where Wine is installed but cannot run (a kernel that
-# refuses 32-bit programs), rather than after minutes of building.
+# Stops at once, with the reason in words, where Wine is installed but cannot run by any means,
+# rather than after minutes of building. WINE_RUNS_AS then says how it runs, e.g.
+# "wine-8.0 (Debian 8.0~repack-4), emulated by qemu-i386 version 10.0.2".
 ensure_wine_runs() {
-  "$ROOT/cmake/run-under-wine" --check
+  WINE_RUNS_AS=$("$ROOT/cmake/run-under-wine" --check)
 }
 
 # Runs a command with its output in a log; shows the log only when the command fails.
