@@ -45,6 +45,13 @@ ensure_wine_runs() {
   WINE_RUNS_AS=$("$ROOT/cmake/run-under-wine" --check)
 }
 
+# Asks the same without stopping: WINE_STATUS is 0 where Wine runs, 3 where it cannot run by any
+# means (WINE_RUNS_AS then says why, and what is missing), another number on other failures.
+probe_wine() {
+  WINE_STATUS=0
+  WINE_RUNS_AS=$("$ROOT/cmake/run-under-wine" --check 2>&1) || WINE_STATUS=$?
+}
+
 # Runs a command with its output in a log; shows the log only when the command fails.
 quietly() {
   local name=$1
