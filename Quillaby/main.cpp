@@ -7,9 +7,11 @@
 
 #include "Ostrakin.h"
 
-int main() {
+// The program's entry point, with no C runtime start-up before it: Quillaby needs none, and
+// mingw-w64's runs a Pentium Pro instruction on every start.
+extern "C" void WINAPI QuillabyMain() {
   // A failed registration gives 0 and the post goes out all the same.
   const UINT pluginChange = RegisterWindowMessageA(OSTRAKIN_PLUGIN_CHANGE_MESSAGE);
   PostMessageA(HWND_BROADCAST, pluginChange, 0, 0);
-  return 0;
+  ExitProcess(0);
 }

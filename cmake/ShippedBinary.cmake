@@ -1,9 +1,11 @@
 # What every shipped Windows binary gets: a version resource, so that Windows shows the product
 # and version in the file's properties, no symbol table, and the same bytes from every build of
 # the same sources: the PE timestamp (and so the checksum) is SOURCE_DATE_EPOCH when that is set
-# at configure time (the linker reads it from the environment then), and 0 otherwise.
-#   ostrakin_shipped_binary(target VFT_DLL "what it is")
-function(ostrakin_shipped_binary target file_type description)
+# at configure time (the linker reads it from the environment then), and 0 otherwise. Its code
+# runs on the oldest processor of the oldest Windows it loads on, and it starts at its own entry
+# point: mingw-w64's C runtime start-up is built for the Pentium Pro (see ostrakin_oldest_processor).
+#   ostrakin_shipped_binary(target VFT_DLL "what it is" EntryPoint@ArgumentBytes)
+function(ostrakin_shipped_binary target file_type description entry_point)
   set(VERSION_FILE_TYPE ${file_type})
   set(VERSION_DESCRIPTION "${description}")
   set(VERSION_NAME ${target})
@@ -16,8 +18,16 @@ function(ostrakin_shipped_binary target file_type description)
   set(resource ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${resource} @ONLY)
   target_sources(${target} PRIVATE ${resource})
-  target_link_options(${target} PRIVATE -s)
+  target_link_options(${target} PRIVATE -s -nostartfiles -Wl,-e,_${entry_point})
+  ostrakin_oldest_processor(${target})
   if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     target_link_options(${target} PRIVATE -Wl,--no-insert-timestamp)
   endif()
+endfunction()
+
+# Windows 95 runs on a 386, and the compiler's default is the Pentium Pro (cmov, fcomi): code that
+# a shipped binary runs is built for the 386 (tuned for today's processors), and check-abi refuses
+# any later instruction in the binaries.
+function(ostrakin_oldest_processor target)
+  target_compile_options(${target} PRIVATE -march=i386 -mtune=generic)
 endfunction()

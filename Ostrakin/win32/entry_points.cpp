@@ -13,8 +13,10 @@
 
 static_assert(sizeof(void*) == 4, "the chat host is a 32-bit program");
 
-// Nothing to set up or tear down, for any reason the loader gives.
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
+// Nothing to set up or tear down, for any reason the loader gives. The library's entry point,
+// with no C runtime start-up before it: nothing here needs one (no object is constructed at
+// load), and mingw-w64's holds Pentium Pro instructions.
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
   return TRUE;
 }
 
