@@ -5,20 +5,18 @@
 namespace ostrakin {
 namespace {
 
-// Before Windows 7 the mode belongs to the process, and every host thread shares it. Queries that
-// overlap on several host threads therefore share one save and one restore: the first query in
-// flight adds the flag, the last puts the saved mode back. A pair per query would interleave and
-// could leave the flag set, or the host's own flags cleared, for good.
-//
-// What no plug-in can prevent: a host thread that calls SetErrorMode itself while a query is in
-// flight. Its change holds until the last query ends, and is then undone by the restore.
+// Before Windows 7 the mode is the process's, shared by every host thread: overlapping queries
+// share one save and one restore (a pair per query would interleave and could leave the host's
+// mode changed for good). The first query in flight adds the flag, the last takes it out again,
+// and only when the mode is still the one the plug-in set: a change the host made meanwhile
+// stands.
 struct SharedProcessMode {
-  // A spin lock: constant-initialised, so nothing runs when the DLL loads, and held only for
-  // one or two mode calls.
+  // A spin lock, constant-initialised so that nothing runs when the DLL loads; held only for a
+  // few mode calls, never for a lookup (GetProcAddress may take the loader lock).
   std::atomic<bool> locked{false};
   unsigned queriesInFlight = 0;
-  UINT saved = 0;
-  bool added = false;  // the flag was not in the saved mode, so the last query takes it out
+  UINT saved = 0;  // the host's mode before the first query
+  UINT set = 0;    // the mode the plug-in set, or the saved one when the flag was already there
 };
 SharedProcessMode processMode;
 
@@ -33,25 +31,26 @@ class ProcessModeLock {
   ProcessModeLock& operator=(const ProcessModeLock&) = delete;
 };
 
-void AddToProcessMode() {
+// Vista reads the mode with GetErrorMode. On 95 to XP only SetErrorMode reads it, by writing:
+// the host's other flags are off for the few instructions until the next call.
+void AddToProcessMode(GetErrorModeFunction getErrorMode) {
   const ProcessModeLock lock;
   if (processMode.queriesInFlight++ != 0) return;
-  // Vista reads the mode without writing it. On 95 to XP SetErrorMode is the only way to read
-  // it, and it writes as it reads, so the caller's other flags are off from that call to the
-  // next, a few instructions later. That moment remains; the shared count keeps it to once per
-  // run of overlapping queries.
-  const GetErrorModeFunction getErrorMode = FindGetErrorMode();
-  // The mode in force once it has been read: reading with SetErrorMode leaves only the flag.
   const UINT inForce = getErrorMode != nullptr ? getErrorMode() : SEM_FAILCRITICALERRORS;
   processMode.saved = getErrorMode != nullptr ? inForce : SetErrorMode(inForce);
-  processMode.added = (processMode.saved & SEM_FAILCRITICALERRORS) == 0;
-  const UINT wanted = processMode.saved | SEM_FAILCRITICALERRORS;
-  if (wanted != inForce) SetErrorMode(wanted);
+  processMode.set = processMode.saved | SEM_FAILCRITICALERRORS;
+  if (processMode.set != inForce) SetErrorMode(processMode.set);
 }
 
-void RestoreProcessMode() {
+void RestoreProcessMode(GetErrorModeFunction getErrorMode) {
   const ProcessModeLock lock;
-  if (--processMode.queriesInFlight == 0 && processMode.added) SetErrorMode(processMode.saved);
+  if (--processMode.queriesInFlight != 0 || processMode.set == processMode.saved) return;
+  if (getErrorMode != nullptr) {
+    if (getErrorMode() == processMode.set) SetErrorMode(processMode.saved);
+    return;
+  }
+  const UINT replaced = SetErrorMode(processMode.saved);
+  if (replaced != processMode.set) SetErrorMode(replaced);  // the host's change, put back
 }
 
 }  // namespace
@@ -61,7 +60,7 @@ void RestoreProcessMode() {
 // moment between them, and it is inside this constructor.
 NoCriticalErrorBoxes::NoCriticalErrorBoxes() : setThreadErrorMode_(FindSetThreadErrorMode()) {
   if (setThreadErrorMode_ == nullptr) {
-    AddToProcessMode();
+    AddToProcessMode(FindGetErrorMode());
     changed_ = true;
     return;
   }
@@ -76,7 +75,7 @@ NoCriticalErrorBoxes::~NoCriticalErrorBoxes() {
   if (setThreadErrorMode_ != nullptr) {
     setThreadErrorMode_(previous_, nullptr);
   } else {
-    RestoreProcessMode();
+    RestoreProcessMode(FindGetErrorMode());
   }
 }
 

@@ -226,11 +226,33 @@ ErrorModes CurrentErrorModes() {
 }
 
 ErrorModes seenByTheDiskQuery;
+UINT hostSetsDuringTheQuery = 0;  // as another host thread may, while a query runs
+std::atomic<long> queriesWithoutTheFlag{0};
 
 BOOL WINAPI RecordingGetDiskFreeSpaceExA(LPCSTR path, PULARGE_INTEGER caller, PULARGE_INTEGER total,
                                          PULARGE_INTEGER free) {
   seenByTheDiskQuery = CurrentErrorModes();
+  if (((seenByTheDiskQuery.thread | seenByTheDiskQuery.process) & SEM_FAILCRITICALERRORS) == 0)
+    ++queriesWithoutTheFlag;
+  if (hostSetsDuringTheQuery != 0) SetErrorMode(GetErrorMode() | hostSetsDuringTheQuery);
   return GetDiskFreeSpaceExA(path, caller, total, free);
+}
+
+BOOL WINAPI ThreeFiguresGetDiskFreeSpaceExA(LPCSTR, PULARGE_INTEGER caller, PULARGE_INTEGER total,
+                                            PULARGE_INTEGER free) {
+  caller->QuadPart = 1ull << 30;
+  total->QuadPart = 4ull << 30;
+  free->QuadPart = 2ull << 30;
+  return TRUE;
+}
+
+// Where quotas apply, the space left to the caller is less than the drive's free space.
+TEST_F(PluginE2E, DiskAnswersShowTheDrivesFreeSpaceNotTheCallers) {
+  ImportReplacement diskQuery(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
+                              "GetDiskFreeSpaceExA",
+                              reinterpret_cast<void*>(&ThreeFiguresGetDiskFreeSpaceExA));
+  ASSERT_TRUE(diskQuery.Active());
+  EXPECT_EQ(Framed("^[^ 2.00GB ^/^ 4.00GB ^]^"), Answer("(!VuskDiskC)"));
 }
 
 // A drive with no medium must not pop up a box that blocks the host: the query runs with
@@ -261,17 +283,43 @@ TEST_F(PluginE2E, TheDiskQueryRunsWithCriticalErrorBoxesOff) {
     ASSERT_TRUE(diskQuery.Active()) << c.what;
     SetThreadErrorMode(callers.thread, nullptr);
     SetErrorMode(callers.process);
-    seenByTheDiskQuery = {};
     char result[512] = {};
-    EXPECT_EQ(1, library_.EntryPoints().parseTag("(!VuskDiskC)", 0, result)) << c.what;
+    for (const char* query : {"first query", "second query"}) {  // the shared state winds back
+      seenByTheDiskQuery = {};
+      result[0] = '\0';
+      EXPECT_EQ(1, library_.EntryPoints().parseTag("(!VuskDiskC)", 0, result)) << c.what;
+      EXPECT_EQ(c.during, seenByTheDiskQuery)
+          << c.what << ", " << query << ": thread " << seenByTheDiskQuery.thread << ", process "
+          << seenByTheDiskQuery.process;
+    }
     const ErrorModes after = CurrentErrorModes();
     SetThreadErrorMode(own.thread, nullptr);
     SetErrorMode(own.process);
-    EXPECT_EQ(c.during, seenByTheDiskQuery) << c.what << ": thread " << seenByTheDiskQuery.thread
-                                            << ", process " << seenByTheDiskQuery.process;
     EXPECT_EQ(callers, after) << c.what << ": thread " << after.thread << ", process "
                               << after.process;
     EXPECT_EQ(DiskAnswerFor("C:\\"), result) << c.what;
+  }
+}
+
+// A flag the host sets while a query runs is the host's choice and stays: the mode is put back
+// only when it is still the one the plug-in set.
+TEST_F(PluginE2E, AFlagTheHostSetsDuringADiskQueryStays) {
+  const UINT own = GetErrorMode();
+  for (const char* alsoHidden : {"", "GetErrorMode"}) {  // Vista, then 95 to XP
+    ScriptedLookups lookups(library_, "SetThreadErrorMode", nullptr, alsoHidden);
+    ImportReplacement diskQuery(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
+                                "GetDiskFreeSpaceExA",
+                                reinterpret_cast<void*>(&RecordingGetDiskFreeSpaceExA));
+    const char* what = *alsoHidden != '\0' ? "95 to XP" : "Vista";
+    ASSERT_TRUE(lookups.Active() && diskQuery.Active()) << what;
+    SetErrorMode(0);
+    hostSetsDuringTheQuery = SEM_NOGPFAULTERRORBOX;
+    char result[512] = {};
+    library_.EntryPoints().parseTag("(!VuskDiskC)", 0, result);
+    hostSetsDuringTheQuery = 0;
+    const UINT after = GetErrorMode();
+    SetErrorMode(own);
+    EXPECT_EQ(UINT(SEM_NOGPFAULTERRORBOX), after & SEM_NOGPFAULTERRORBOX) << what;
   }
 }
 
@@ -290,7 +338,11 @@ TEST_F(PluginE2E, OverlappingDiskQueriesKeepTheHostsProcessMode) {
   const UINT own = GetErrorMode();
   for (const auto& c : cases) {
     ScriptedLookups lookups(library_, "SetThreadErrorMode", nullptr, c.alsoHidden);
-    ASSERT_TRUE(lookups.Active()) << c.what;
+    ImportReplacement diskQuery(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
+                                "GetDiskFreeSpaceExA",
+                                reinterpret_cast<void*>(&RecordingGetDiskFreeSpaceExA));
+    ASSERT_TRUE(lookups.Active() && diskQuery.Active()) << c.what;
+    queriesWithoutTheFlag = 0;
     const ParseTagFn parseTag = library_.EntryPoints().parseTag;
     SetErrorMode(SEM_NOGPFAULTERRORBOX);
     std::atomic<bool> asking{true};
@@ -316,6 +368,7 @@ TEST_F(PluginE2E, OverlappingDiskQueriesKeepTheHostsProcessMode) {
     const UINT after = GetErrorMode();
     SetErrorMode(own);
     EXPECT_EQ(UINT(SEM_NOGPFAULTERRORBOX), after) << c.what;
+    EXPECT_EQ(0, queriesWithoutTheFlag) << c.what;
     if (c.hostFlagsAlwaysSet) {
       EXPECT_EQ(0, wrongPolls) << c.what << ", of " << polls << " polls";
     }
