@@ -24,8 +24,8 @@
 #include <stddef.h>
 
 /* Fixed-width integers: <stdint.h>'s where the compiler has it (C99 and later, C++11 and later,
- * Visual C++ 2010 and later); otherwise the types they stand for on 32-bit Windows, held to their
- * sizes by the assertions below. */
+ * Visual C++ 2010 and later); otherwise the types they stand for on Windows, held to their sizes
+ * by the assertions below (long stays 32 bits on 64-bit Windows, so a pointer needs __int64). */
 #if defined(__cplusplus) || (defined(__STDC_VERSION__) && __STDC_VERSION__ >= 199901L) || \
     (defined(_MSC_VER) && _MSC_VER >= 1600)
 #include <stdint.h>
@@ -35,7 +35,13 @@ typedef intptr_t OstrakinIntPtr;
 #else
 typedef int OstrakinInt32;
 typedef unsigned int OstrakinUint32;
+#if defined(_WIN64) && (defined(__GNUC__) || defined(__clang__))
+__extension__ typedef long long OstrakinIntPtr;
+#elif defined(_WIN64)
+typedef __int64 OstrakinIntPtr;
+#else
 typedef long OstrakinIntPtr;
+#endif
 #endif
 
 #if defined(_WIN32)
