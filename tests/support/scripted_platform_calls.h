@@ -1,5 +1,6 @@
 // Platform calls scripted by a test, with the registry's observable behaviour (a value larger than
-// the caller's buffer fails and scribbles on the buffer, as a careless system may) and a ledger
+// the caller's buffer fails and scribbles on the buffer, as a careless system may; a shorter one
+// leaves a pattern after itself, which the caller must not read as data) and a ledger
 // of opened and closed keys. Queries never allocate, so allocation counts see only the code
 // under test.
 #pragma once
@@ -100,6 +101,7 @@ class ScriptedPlatformCalls : public PlatformCalls {
         *size = uint32_t(value.bytes.size());
         return false;
       }
+      std::memset(data, '#', *size);
       std::memcpy(data, value.bytes.data(), value.bytes.size());
       *size = uint32_t(value.bytes.size());
       return true;

@@ -23,12 +23,14 @@ size_t ReadProcessorName(PlatformCalls& platform, char (&name)[kNameCapacity]) {
 }
 
 // The clock in MHz, stored as 32 bits and shown signed, as the answer has always shown it;
-// 0 when it cannot be read.
+// 0 when it cannot be read. A shorter value is the low bytes: what follows it in the buffer is
+// not the registry's to define, so it is zeroed after the read.
 int32_t ReadProcessorClock(PlatformCalls& platform) {
   MachineKey key(platform, kProcessorKey);
-  unsigned char bytes[4] = {};
+  unsigned char bytes[4];
   uint32_t size = sizeof bytes;
   if (!key.Read(kProcessorClockValue, bytes, &size)) return 0;
+  if (size < sizeof bytes) std::memset(bytes + size, 0, sizeof bytes - size);
   int32_t clock;
   std::memcpy(&clock, bytes, sizeof clock);
   return clock;
