@@ -22,14 +22,23 @@ namespace {
 
 constexpr long kNoiseKiB = 1024;
 
-// VmRSS of a Linux process, in KiB; -1 when it cannot be read.
+// Resident memory of a Linux process's 32-bit address space, in KiB, summed from its smaps; -1
+// when it cannot be read. Where the kernel refuses 32-bit programs, qemu runs them and keeps its
+// own memory above 4 GiB: this counts the program's own memory on either path.
 long ResidentKiB(const std::string& pid) {
-  std::ifstream status("Z:\\proc\\" + pid + "\\status");
+  std::ifstream smaps("Z:\\proc\\" + pid + "\\smaps");
   std::string line;
-  while (std::getline(status, line)) {
-    if (line.compare(0, 6, "VmRSS:") == 0) return std::atol(line.c_str() + 6);
+  long total = -1;
+  bool below4GiB = false;
+  while (std::getline(smaps, line)) {
+    const std::string first = line.substr(0, line.find(' '));
+    if (first.find(':') == std::string::npos) {  // "start-end perms ...": a new mapping
+      below4GiB = first.find('-') <= 8;
+    } else if (below4GiB && first == "Rss:") {
+      total = (total < 0 ? 0 : total) + std::atol(line.c_str() + 4);
+    }
   }
-  return -1;
+  return total;
 }
 
 // Files are opened by the wineserver on Wine's behalf, so "/proc/self" names the wineserver.
@@ -55,8 +64,8 @@ std::string OwnPid() {
   do {
     if (entry.cFileName[0] < '0' || entry.cFileName[0] > '9') continue;
     std::ifstream comm(std::string("Z:\\proc\\") + entry.cFileName + "\\comm");
-    std::string comm_name;
-    if (std::getline(comm, comm_name) && comm_name == name) {
+    std::string commandName;
+    if (std::getline(comm, commandName) && commandName == name) {
       found = entry.cFileName;
       ++count;
     }
@@ -67,7 +76,8 @@ std::string OwnPid() {
 
 bool WellFormed(const char* answer) {
   const size_t length = strnlen(answer, 400);
-  return length >= 6 && length <= 295 && std::memcmp(answer, "\x02[\x02", 3) == 0 &&
+  return length >= 6 && length <= OSTRAKIN_LONGEST_ANSWER &&
+         std::memcmp(answer, "\x02[\x02", 3) == 0 &&
          std::memcmp(answer + length - 3, "\x02]\x02", 3) == 0;
 }
 
