@@ -40,31 +40,33 @@ void WriteToConsole(HANDLE console, const std::string& text) {
   SetConsoleTextAttribute(console, normal);
 }
 
-void WriteBytes(const std::string& bytes) {
-  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-  std::fflush(stdout);
+void WriteBytes(FILE* file, const std::string& bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fflush(file);
 }
 
 }  // namespace
 
-HostOutput::HostOutput(bool raw) {
+HostOutput::HostOutput(bool raw, Stream stream)
+    : handle_(stream == Stream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE),
+      file_(stream == Stream::Output ? stdout : stderr) {
   // Exact bytes: no "\n" to "\r\n" translation on the way out.
-  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(file_), _O_BINARY);
   DWORD consoleMode = 0;
-  const bool console = GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &consoleMode) != 0;
+  const bool console = GetConsoleMode(GetStdHandle(handle_), &consoleMode) != 0;
   mode_ = raw ? Mode::Raw : (console ? Mode::Console : Mode::Drop);
 }
 
 void HostOutput::Write(const std::string& text) const {
   switch (mode_) {
     case Mode::Console:
-      WriteToConsole(GetStdHandle(STD_OUTPUT_HANDLE), text);
+      WriteToConsole(GetStdHandle(handle_), text);
       return;
     case Mode::Drop:
-      WriteBytes(SystemCodePageToUtf8(DropControlBytes(text)));
+      WriteBytes(file_, SystemCodePageToUtf8(DropControlBytes(text)));
       return;
     case Mode::Raw:
-      WriteBytes(text);
+      WriteBytes(file_, text);
       return;
   }
 }

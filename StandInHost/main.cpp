@@ -15,28 +15,19 @@
 #include <vector>
 
 #include "catalogue_keywords.h"
+#include "chat_message.h"
 #include "host_options.h"
 #include "host_output.h"
 #include "host_window.h"
+#include "listening_host.h"
 #include "plugin_library.h"
 #include "system_code_page.h"
-#include "tag_expansion.h"
-#include "toast_command.h"
 #include "typed_lines.h"
 #include "windows_error.h"
 
 namespace {
 
 constexpr size_t kResultBufferSize = 1024;
-
-// The host's side of one ParseTag call: a zeroed buffer of its own, the answer on 1.
-bool AskPlugin(const standin::PluginEntryPoints& plugin, const std::string& tag,
-               std::string* answer) {
-  char result[kResultBufferSize] = {};
-  if (plugin.parseTag(tag.c_str(), 0, result) != 1) return false;
-  *answer = result;
-  return true;
-}
 
 std::string PingReply(const standin::PluginEntryPoints& plugin) {
   char reply[kResultBufferSize] = {};
@@ -61,7 +52,7 @@ void ShowOverview(const standin::HostOutput& out, const standin::PluginEntryPoin
   out.Line("Answers: " + std::to_string(keywords.size()));
   for (const std::string& keyword : keywords) {
     std::string answer;
-    if (!AskPlugin(plugin, keyword, &answer)) answer = "(not answered)";
+    if (!standin::AskPlugin(plugin, keyword, &answer)) answer = "(not answered)";
     out.Line("  " + Padded(keyword, 16) + answer);
   }
   out.Line("Ping \"" OSTRAKIN_PING_CODE "\":");
@@ -72,97 +63,14 @@ void ShowOverview(const standin::HostOutput& out, const standin::PluginEntryPoin
   out.Line("  " + reply);
 }
 
-std::string Hex(uint32_t value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", unsigned(value));
-  return text;
-}
-
-// A record can be read only where it lives: in the process, and the frame, of the toast function
-// that sent it. Only a request from this host's own /toast is read; another program's is named.
-std::string DescribeToast(const ToastRequest* own, WPARAM wParam, LPARAM lParam, LRESULT answer) {
-  std::string text = std::string("Toast request (") +
-                     (lParam == 1   ? "wide"
-                      : lParam == 0 ? "narrow"
-                                    : "unknown") +
-                     " texts, lParam " + std::to_string(lParam) + ")";
-  if (own == nullptr) {
-    text += " from another program: its record, at " + Hex(uint32_t(wParam)) +
-            " in that program's memory, cannot be read here";
-  } else {
-    text += ": first " + Hex(own->first) + " second " + Hex(own->second) + " third " +
-            Hex(own->third) + " flag " + std::to_string(own->flag) + " unused " + Hex(own->unused);
-  }
-  return text + "; answered " + Hex(uint32_t(answer));
-}
-
-// What a typed /toast line makes the plug-in do, and what its toast function returned. The
-// window's own report of the request comes first: the send reaches it before it returns.
-// While it runs, *sending is true: the window's thread is inside the plug-in's send.
-void CallDisplayToast(const standin::PluginLibrary& library, const standin::ToastCommand& command,
-                      const standin::HostOutput& out, bool* sending) {
-  const char* name = command.wide ? "DisplayToastW" : "DisplayToast";
-  const auto toast = library.Find<DisplayToastFn>(name);
-  if (toast == nullptr) {
-    out.Line(std::string("StandInHost: the plug-in does not export ") + name);
-    return;
-  }
-  *sending = true;
-  const intptr_t result = toast(command.first, command.second, command.third, command.flag);
-  *sending = false;
-  out.Line(std::string(name) + "(" + Hex(command.first) + ", " + Hex(command.second) + ", " +
-           Hex(command.third) + ", " + std::to_string(command.flag) + ") returned " +
-           Hex(uint32_t(result)));
-}
-
-// The host at work: its window hears toasts and change notices while chat messages arrive on
-// standard input. A change notice releases the plug-in library; the next message loads it again.
-// The host ends when its input ends, or when another program asks its window to close (or its
-// thread to quit): then it answers the lines already read and says that it stops reading.
-int Listen(standin::PluginLibrary& library, const standin::HostOutput& out) {
-  bool sending = false, stopping = false;
-  standin::HostWindow::Handlers handlers;
-  handlers.toast = [&](WPARAM wParam, LPARAM lParam) {
-    // This host's own request is sent by this very thread while its /toast runs; a request that
-    // another thread sent (InSendMessage) comes from another program, even during our own send.
-    const bool own = sending && !InSendMessage();
-    const auto* record = own ? reinterpret_cast<const ToastRequest*>(wParam) : nullptr;
-    const LRESULT answer = own ? standin::kToastShown : 0;
-    out.Line(DescribeToast(record, wParam, lParam, answer));
-    return answer;
-  };
-  handlers.pluginChange = [&](WPARAM wParam, LPARAM lParam) {
-    const bool held = library.IsLoaded();
-    library.Release();
-    out.Line("Plug-in change notice (wParam " + std::to_string(wParam) + ", lParam " +
-             std::to_string(lParam) +
-             "): " + (held ? "released " + library.Path() : std::string("no plug-in held")));
-  };
-  handlers.close = [&] { stopping = true; };
-  const auto answer = [&](const std::string& line) {
-    const bool held = library.IsLoaded();
-    std::string error;
-    if (!library.Load(&error)) {
-      out.Line("StandInHost: " + error);
-      return;
-    }
-    if (!held) out.Line("Loaded " + library.Path() + " again: " + library.Info().name);
-    standin::ToastCommand toast;
-    switch (standin::ParseToastCommand(line, &toast)) {
-      case standin::ToastCommandParse::Valid:
-        CallDisplayToast(library, toast, out, &sending);
-        return;
-      case standin::ToastCommandParse::Invalid:
-        out.Line(standin::kToastCommandUsage);
-        return;
-      case standin::ToastCommandParse::NotACommand:
-        break;
-    }
-    out.Line(standin::ExpandTags(line, [&](const std::string& tag, std::string* text) {
-      return AskPlugin(library.EntryPoints(), tag, text);
-    }));
-  };
-  standin::HostWindow window(handlers);
+// The host at work (ListeningHost) until its input ends, or until another program asks its
+// window to close (or its thread to quit): then it answers the lines already read and says that
+// it stops reading.
+int Listen(standin::PluginLibrary& library, const standin::HostOutput& out,
+           const standin::HostOutput& notes) {
+  standin::ListeningHost host(library, out, notes);
+  bool quit = false;
+  standin::HostWindow window(host.WindowHandlers());
   std::string error;
   if (!window.Create(&error)) {
     std::fprintf(stderr, "StandInHost: %s\n", error.c_str());
@@ -180,21 +88,21 @@ int Listen(standin::PluginLibrary& library, const standin::HostOutput& out) {
   out.Line("Type a chat message to have its tags answered, or /toast FIRST SECOND THIRD [FLAG] to");
   out.Line(
       "call the plug-in's DisplayToast (/toastw: DisplayToastW). Quillaby.exe sends the plug-in");
-  out.Line("change notice. End of input (Ctrl-D) stops the host.");
-  for (bool reading = true; reading && !stopping;) {
+  out.Line("change notice. End of input (Ctrl+Z then Enter at a Windows console) stops the host.");
+  for (bool reading = true; reading && !quit && !host.Stopping();) {
     MsgWaitForMultipleObjects(1, &ready, FALSE, INFINITE, QS_ALLINPUT);
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) stopping = true;
+      if (message.message == WM_QUIT) quit = true;
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
     std::vector<std::string> lines;
     reading = typed.Take(&lines);
     for (const std::string& line : lines)
-      answer(standin::Utf8ToSystemCodePage(line));
+      host.Answer(standin::Utf8ToSystemCodePage(line));
   }
-  if (stopping) {
+  if (quit || host.Stopping()) {
     out.Line(
         "Asked by another program to close: stopped after the lines already read; lines typed "
         "from now on are not read.");
@@ -256,6 +164,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const standin::HostOutput out(options.raw);
+  const standin::HostOutput notes(false, standin::HostOutput::Stream::Error);
 
   const std::string path =
       options.plugin.empty() ? standin::PluginBesideThisProgram() : options.plugin;
@@ -276,15 +185,13 @@ int main(int argc, char** argv) {
   int status = 0;
   switch (options.mode) {
     case standin::HostOptions::Mode::Listen:
-      status = Listen(library, out);
+      status = Listen(library, out, notes);
       break;
     case standin::HostOptions::Mode::Ping:
       out.Line(PingReply(plugin));
       break;
     case standin::HostOptions::Mode::Message:
-      out.Line(standin::ExpandTags(message, [&](const std::string& tag, std::string* answer) {
-        return AskPlugin(plugin, tag, answer);
-      }));
+      standin::AnswerChatMessage(library, message, out, notes);
       break;
     default:
       ShowOverview(out, plugin, library.Info());

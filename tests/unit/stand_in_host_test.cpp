@@ -12,6 +12,7 @@
 #include "host_options.h"
 #include "tag_expansion.h"
 #include "toast_command.h"
+#include "unanswered_tag.h"
 
 namespace standin {
 namespace {
@@ -31,23 +32,46 @@ TEST(TagExpansion, PutsAnswersWhereTagsStoodAndLeavesTheRest) {
   const struct {
     const char* message;
     const char* expanded;
-    std::vector<std::string> asked;
+    std::vector<std::string> asked, unanswered;
   } cases[] = {
-      {"no tags at all", "no tags at all", {}},
-      {"(!OK)", "<OK>", {"(!OK)"}},
-      {"a (!OK) b (!NO) c (!AK)", "a <OK> b (!NO) c <AK>", {"(!OK)", "(!NO)", "(!AK)"}},
-      {"(!OK)(!OK)", "<OK><OK>", {"(!OK)", "(!OK)"}},
-      {"(!a (!OK) z", "(!a <OK> z", {"(!OK)"}},  // a "(" starts afresh
-      {"(!OK", "(!OK", {}},                      // unclosed: not a tag
-      {"(OK) !OK) ( !OK)", "(OK) !OK) ( !OK)", {}},
-      {"(!) (!K)", "(!) <K>", {"(!)", "(!K)"}},
-      {"", "", {}},
+      {"no tags at all", "no tags at all", {}, {}},
+      {"(!OK)", "<OK>", {"(!OK)"}, {}},
+      {"a (!OK) b (!NO) c (!AK)", "a <OK> b (!NO) c <AK>", {"(!OK)", "(!NO)", "(!AK)"}, {"(!NO)"}},
+      {"(!OK)(!OK)", "<OK><OK>", {"(!OK)", "(!OK)"}, {}},
+      {"(!a (!OK) z", "(!a <OK> z", {"(!OK)"}, {"(!a"}},  // a "(" starts afresh
+      {"(!OK", "(!OK", {}, {"(!OK"}},                     // unclosed: not a tag
+      {"(!OK( x", "(!OK( x", {}, {"(!OK"}},
+      {"(OK) !OK) ( !OK)", "(OK) !OK) ( !OK)", {}, {}},
+      {"(!) (!K)", "(!) <K>", {"(!)", "(!K)"}, {"(!)"}},
+      {"", "", {}, {}},
   };
   for (const auto& c : cases) {
     RecordingAnswerer answerer;
-    EXPECT_EQ(c.expanded, ExpandTags(c.message, std::ref(answerer))) << c.message;
+    std::vector<std::string> unanswered;
+    EXPECT_EQ(c.expanded, ExpandTags(c.message, std::ref(answerer), &unanswered)) << c.message;
     EXPECT_EQ(c.asked, answerer.asked) << c.message;
+    EXPECT_EQ(c.unanswered, unanswered) << c.message;
   }
+}
+
+TEST(UnansweredTag, NamesTheNearestKeywordOfTheCatalogue) {
+  auto tags = std::make_unique<TagCatalogue>();
+  tags->count = 3;
+  std::strcpy(tags->tagTexts[0], "(!VuskDisk*)  <replace the * with drive letter!>");
+  std::strcpy(tags->tagTexts[1], "(!VuskRamStat)");
+  std::strcpy(tags->tagTexts[2], "(!VuskRamBar)");
+  const struct {
+    const char* tag;
+    const char* said;
+  } cases[] = {
+      {"(!VuskRamBr)", "(!VuskRamBr) is not one of the plug-in's keywords; nearest: (!VuskRamBar)"},
+      {"(!vuskdiskc", "(!vuskdiskc is not one of the plug-in's keywords; nearest: (!VuskDiskC)"},
+      {"(!VuskDisk1)", "(!VuskDisk1) is not one of the plug-in's keywords; nearest: (!VuskDisk*)"},
+      {"(!vuskramstat)",
+       "(!vuskramstat) is one of the plug-in's keywords, but it gave no answer here"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(c.said, DescribeUnansweredTag(c.tag, *tags));
 }
 
 TEST(ControlBytes, EachControlByteTogglesBold) {

@@ -69,7 +69,15 @@ TEST(StandInHostE2E, ReplacesAnsweredTagsAndLeavesTheRest) {
   const size_t frameEnd = output.find("\x02]\x02");
   ASSERT_EQ(0u, output.find("A \x02[\x02 ")) << Visible(output);
   ASSERT_NE(std::string::npos, frameEnd) << Visible(output);
-  EXPECT_EQ(" B (!VuskNothing) C (!VuskDisk*)\n", output.substr(frameEnd + 3)) << Visible(output);
+  // Each tag left as typed is explained on standard error, after the line (both captured here).
+  EXPECT_EQ(
+      " B (!VuskNothing) C (!VuskDisk*)\n"
+      "StandInHost: (!VuskNothing) is not one of the plug-in's keywords; nearest: "
+      "(!VuskOSInfo)\n"
+      "StandInHost: (!VuskDisk*) is the catalogue's pattern for keywords: write a drive "
+      "letter for the *\n",
+      output.substr(frameEnd + 3))
+      << Visible(output);
 }
 
 TEST(StandInHostE2E, DropsTheControlByteWhenPiped) {

@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "host_window.h"
@@ -141,6 +143,58 @@ TEST(TypedToastE2E, ReachesTheListeningHostsWindow) {
   EXPECT_EQ(0, host.Finish(10000));
 }
 
+HWND WindowOf(const ChildProcess& host) {
+  HWND window = nullptr;
+  while ((window = FindWindowExA(nullptr, window, "StandInChatHostWindow", nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == host.ProcessId()) break;
+  }
+  return window;
+}
+
+HWND notifiedOnToast = nullptr;
+
+// Hears the toast broadcast and, while the sender still waits, sends the host the change notice.
+LRESULT CALLBACK NotifyOnToast(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == RegisterWindowMessageA(OSTRAKIN_DISPLAY_TOAST_MESSAGE)) {
+    SendMessageA(notifiedOnToast, RegisterWindowMessageA(OSTRAKIN_PLUGIN_CHANGE_MESSAGE), 0, 0);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// While the plug-in's toast function waits in its send, the host's thread answers what other
+// programs send it: a change notice then must not release the library under the running toast.
+TEST(TypedToastE2E, AChangeNoticeSentDuringTheToastWaitsForItToReturn) {
+  ChildProcess host;
+  ASSERT_TRUE(StartListening(host));
+  notifiedOnToast = WindowOf(host);
+  ASSERT_NE(nullptr, notifiedOnToast);
+  std::atomic<DWORD> notifier{0};
+  std::thread thread([&notifier] {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = NotifyOnToast;
+    windowClass.lpszClassName = "OstrakinTestNotifier";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowA("OstrakinTestNotifier", "", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                nullptr, nullptr);
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists from here
+    notifier = window != nullptr ? GetCurrentThreadId() : 1;
+    while (window != nullptr && GetMessageA(&message, nullptr, 0, 0) > 0)
+      DispatchMessageA(&message);
+  });
+  while (notifier == 0)
+    Sleep(10);
+  ASSERT_TRUE(host.WriteLine("/toast 1 2 3"));
+  EXPECT_TRUE(host.WaitForLine(") returned", 20000)) << host.Transcript();
+  EXPECT_TRUE(host.WaitForLine("Plug-in change notice (wParam 0, lParam 0): released", 10000))
+      << host.Transcript();
+  PostThreadMessageA(notifier, WM_QUIT, 0, 0);
+  thread.join();
+  EXPECT_EQ(0, host.Finish(10000)) << host.Transcript();
+}
+
 // Another program may close the host's hidden window: the host answers what was typed before,
 // says that it stops, and ends, rather than losing the next line and waiting forever.
 TEST(TypedLinesE2E, AHostAskedToCloseAnswersWhatWasTypedAndEnds) {
@@ -148,12 +202,7 @@ TEST(TypedLinesE2E, AHostAskedToCloseAnswersWhatWasTypedAndEnds) {
   ASSERT_TRUE(StartListening(host));
   ASSERT_TRUE(host.WriteLine("os: (!VuskOSInfo)"));
   ASSERT_TRUE(host.WaitForLine("os: [ ", 10000)) << host.Transcript();
-  HWND window = nullptr;
-  while ((window = FindWindowExA(nullptr, window, "StandInChatHostWindow", nullptr)) != nullptr) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == host.ProcessId()) break;
-  }
+  HWND window = WindowOf(host);
   ASSERT_NE(nullptr, window);
   ASSERT_TRUE(PostMessageA(window, WM_CLOSE, 0, 0));
   EXPECT_TRUE(host.WaitForLine("Asked by another program to close", 10000)) << host.Transcript();
