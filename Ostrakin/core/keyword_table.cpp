@@ -1,78 +1,108 @@
 #include "core/keyword_table.h"
 
 #include <cstring>
+#include <type_traits>
+#include <utility>
 
 #include "core/text/ascii.h"
 
 namespace ostrakin {
 namespace {
 
-constexpr size_t ShortestKeyword() {
-  size_t shortest = ConstLength(kKeywordTable[0].text);
+struct LengthRange {
+  size_t shortest, longest;
+};
+constexpr LengthRange KeywordLengths() {
+  LengthRange range{ConstLength(kKeywordTable[0].text), 0};
   for (const KeywordRow& row : kKeywordTable) {
-    if (ConstLength(row.text) < shortest) shortest = ConstLength(row.text);
+    range.shortest =
+        ConstLength(row.text) < range.shortest ? ConstLength(row.text) : range.shortest;
+    range.longest = ConstLength(row.text) > range.longest ? ConstLength(row.text) : range.longest;
   }
-  return shortest;
+  return range;
 }
-
-constexpr size_t LongestKeyword() {
-  size_t longest = 0;
-  for (const KeywordRow& row : kKeywordTable) {
-    if (ConstLength(row.text) > longest) longest = ConstLength(row.text);
-  }
-  return longest;
-}
-
-constexpr size_t kShortest = ShortestKeyword();
-constexpr size_t kLongest = LongestKeyword();
+constexpr size_t kShortest = KeywordLengths().shortest;
+constexpr size_t kLongest = KeywordLengths().longest;
 constexpr size_t kLengthCount = kLongest - kShortest + 1;
 
 // A host offers every tag a user writes to every plug-in it has loaded, so most calls are misses
-// and a miss must be cheap. A keyword is picked out by its length and the letter before its
-// closing parenthesis (the drive letter of a disk keyword, the last letter of the topic
-// otherwise). That narrows a tag to one candidate row after reading only the tag's length, so a
-// miss costs a few bytes, not 31 comparisons.
-constexpr int KeyLetter(char c) {
-  const char folded = FoldAsciiCase(c);
-  return (folded >= 'a' && folded <= 'z') ? folded - 'a' : -1;
+// and a miss must be cheap. Among the keywords of one length, one position holds a character of
+// its own in each (the drive letter of the disk keywords, a letter of the topic otherwise): the
+// tag's length and its character there narrow it to one candidate row, after reading a few bytes.
+constexpr uint8_t KeyByte(char c) {
+  return uint8_t(FoldAsciiCase(c));
+}
+
+// The last position that sets the keywords of `length` apart; where none does, the one that
+// leaves the fewest pairs together, with the first such pair.
+struct KeyChoice {
+  size_t position = 0;
+  int together = -1, first = 0, second = 0;
+};
+constexpr KeyChoice ChooseKey(size_t length) {
+  KeyChoice best;
+  for (size_t position = length; position-- > 0 && best.together != 0;) {
+    KeyChoice choice{position, 0};
+    for (int i = 0; i < kKeywordCount; ++i) {
+      for (int j = 0; j < i; ++j) {
+        const char *a = kKeywordTable[j].text, *b = kKeywordTable[i].text;
+        if (ConstLength(a) != length || ConstLength(b) != length ||
+            KeyByte(a[position]) != KeyByte(b[position]))
+          continue;
+        if (choice.together++ == 0) choice.first = j, choice.second = i;
+      }
+    }
+    if (best.together < 0 || choice.together < best.together) best = choice;
+  }
+  return best;
 }
 
 struct CandidateIndex {
-  int8_t row[kLengthCount][26];
+  uint8_t position[kLengthCount];
+  int8_t row[kLengthCount][256];  // by the folded character there; -1: no keyword
+  KeyChoice unkeyed;              // a length no position sets apart, if any
 };
 
 constexpr CandidateIndex BuildCandidateIndex() {
   CandidateIndex index{};
-  for (auto& byLength : index.row) {
-    for (auto& slot : byLength)
+  for (size_t length = kShortest; length <= kLongest; ++length) {
+    const KeyChoice key = ChooseKey(length);
+    if (key.together != 0 && index.unkeyed.together <= 0) index.unkeyed = key;
+    index.position[length - kShortest] = uint8_t(key.position);
+    for (auto& slot : index.row[length - kShortest])
       slot = -1;
   }
   for (int i = 0; i < kKeywordCount; ++i) {
     const size_t length = ConstLength(kKeywordTable[i].text);
-    index.row[length - kShortest][KeyLetter(kKeywordTable[i].text[length - 2])] = int8_t(i);
+    const uint8_t key = KeyByte(kKeywordTable[i].text[index.position[length - kShortest]]);
+    index.row[length - kShortest][key] = int8_t(i);
   }
   return index;
 }
-
-// Every row must own its key; otherwise the index would hide a row that a sequential scan in
-// table order could match.
-constexpr bool EveryRowOwnsItsKey() {
-  for (int i = 0; i < kKeywordCount; ++i) {
-    const size_t length = ConstLength(kKeywordTable[i].text);
-    if (KeyLetter(kKeywordTable[i].text[length - 2]) < 0) return false;
-    for (int j = 0; j < i; ++j) {
-      const size_t otherLength = ConstLength(kKeywordTable[j].text);
-      if (otherLength == length && KeyLetter(kKeywordTable[j].text[length - 2]) ==
-                                       KeyLetter(kKeywordTable[i].text[length - 2])) {
-        return false;
-      }
-    }
-  }
-  return true;
-}
-static_assert(EveryRowOwnsItsKey(), "two keywords share a length and key letter");
-
 constexpr CandidateIndex kCandidates = BuildCandidateIndex();
+
+// Where no position sets the keywords of one length apart, the index would hide a row: the build
+// stops, naming two of them (spelled out as the template arguments of Keyword).
+template <char... Text>
+struct Keyword {};
+template <int Row, size_t... I>
+Keyword<kKeywordTable[Row].text[I]...> Spelled(std::index_sequence<I...>);
+template <int Row>
+using KeywordAt =
+    decltype(Spelled<Row>(std::make_index_sequence<ConstLength(kKeywordTable[Row].text)>()));
+template <bool Unkeyed, typename First, typename Second>
+struct EveryLengthIsKeyed : std::true_type {};
+template <typename First, typename Second>
+struct EveryLengthIsKeyed<true, First, Second> : std::false_type {
+  static_assert(sizeof(First) == 0,
+                "these two keywords have one length, and no position sets all keywords of that "
+                "length apart: change a character of one of them where the others of that length "
+                "differ from each other (any one position will do)");
+};
+static_assert(
+    EveryLengthIsKeyed<(kCandidates.unkeyed.together > 0), KeywordAt<kCandidates.unkeyed.first>,
+                       KeywordAt<kCandidates.unkeyed.second>>::value);
+static_assert(kKeywordCount <= 127, "the index holds row numbers as int8_t");
 
 // Comparison eight bytes at a time: a keyword is at least eight bytes long, so its first and
 // its last eight bytes cover it. Both words of every keyword are folded in advance; only the
@@ -127,8 +157,7 @@ uint64_t LoadWord(const char* bytes) {
 const KeywordRow* FindKeyword(const char* tag) {
   const size_t length = BoundedLength(tag, kLongest + 1);
   if (length < kShortest || length > kLongest) return nullptr;
-  const int key = KeyLetter(tag[length - 2]);
-  if (key < 0) return nullptr;
+  const uint8_t key = KeyByte(tag[kCandidates.position[length - kShortest]]);
   const int candidate = kCandidates.row[length - kShortest][key];
   if (candidate < 0) return nullptr;
   const FoldedKeyword& folded = kFolded.row[candidate];

@@ -23,13 +23,23 @@ struct KeywordRow {
   const char* text;
   Probe probe;
   Placement placement;
-  char driveLetter;  // upper case, for DiskSpace rows only
+  char driveLetter = 0;  // upper case, for DiskSpace rows only
+  // The row's entry in the catalogue the host shows its users: its label, or "" for a row listed
+  // by an earlier row's entry; and the text listed, when it is not the keyword itself.
+  const char* label = "";
+  const char* listedAs = "";
 };
 
-constexpr int kKeywordCount = 31;
+// The disk keywords are listed once, as a pattern the user completes with a drive letter.
+inline constexpr char kDiskTemplate[] = "(!VuskDisk*)  <replace the * with drive letter!>";
 
-inline constexpr KeywordRow kKeywordTable[kKeywordCount] = {
-    {"(!VuskDiskA)", Probe::DiskSpace, Placement::Appended, 'A'},
+// Adding a tag: one row here, in the place its keyword is tried (the lookup keys itself, and the
+// catalogue, the stand-in host and the tests take the rows and the count from this table). A
+// new kind of answer also needs its Probe, a Format... function in core/answers/ with its test,
+// and a case in parse_tag.cpp's FormatAnswer and fault_injection_test.cpp's Expected (the
+// compiler names both); readme.txt describes each tag for users. README.md says more.
+inline constexpr KeywordRow kKeywordTable[] = {
+    {"(!VuskDiskA)", Probe::DiskSpace, Placement::Appended, 'A', "Disk Info", kDiskTemplate},
     {"(!VuskDiskB)", Probe::DiskSpace, Placement::Appended, 'B'},
     {"(!VuskDiskC)", Probe::DiskSpace, Placement::Appended, 'C'},
     {"(!VuskDiskD)", Probe::DiskSpace, Placement::Appended, 'D'},
@@ -55,12 +65,14 @@ inline constexpr KeywordRow kKeywordTable[kKeywordCount] = {
     {"(!VuskDiskX)", Probe::DiskSpace, Placement::Appended, 'X'},
     {"(!VuskDiskY)", Probe::DiskSpace, Placement::Appended, 'Y'},
     {"(!VuskDiskZ)", Probe::DiskSpace, Placement::Appended, 'Z'},
-    {"(!VuskRamStat)", Probe::MemoryFigures, Placement::Replaces, 0},
-    {"(!VuskRamBar)", Probe::MemoryBar, Placement::Replaces, 0},
-    {"(!VuskVidCard)", Probe::VideoCard, Placement::Replaces, 0},
-    {"(!VuskOSInfo)", Probe::OperatingSystem, Placement::Replaces, 0},
-    {"(!VuskCPUInfo)", Probe::Processor, Placement::Replaces, 0},
+    {"(!VuskRamStat)", Probe::MemoryFigures, Placement::Replaces, 0, "RAM Info"},
+    {"(!VuskRamBar)", Probe::MemoryBar, Placement::Replaces, 0, "RAM Bar"},
+    {"(!VuskVidCard)", Probe::VideoCard, Placement::Replaces, 0, "Video Card Info"},
+    {"(!VuskOSInfo)", Probe::OperatingSystem, Placement::Replaces, 0, "OS Info"},
+    {"(!VuskCPUInfo)", Probe::Processor, Placement::Replaces, 0, "CPU Info"},
 };
+
+constexpr int kKeywordCount = int(sizeof kKeywordTable / sizeof kKeywordTable[0]);
 
 // The row whose keyword equals the whole tag, ignoring the case of A-Z, or null. The result is
 // the first such row in table order; it reads the tag no further than one byte past the longest

@@ -12,16 +12,20 @@ void CopyText(char* destination, const char* text) {
   std::memcpy(destination, text, std::strlen(text) + 1);
 }
 
+constexpr const char* ListedText(const KeywordRow& row) {
+  return row.listedAs[0] != '\0' ? row.listedAs : row.text;
+}
+
 constexpr bool EveryTextFitsItsSlot() {
-  for (const CatalogueEntry& entry : kCatalogue) {
-    if (ConstLength(entry.label) >= OSTRAKIN_CATALOGUE_TEXT_SIZE ||
-        ConstLength(entry.tagText) >= OSTRAKIN_CATALOGUE_TEXT_SIZE) {
+  for (const KeywordRow& row : kKeywordTable) {
+    if (row.label[0] != '\0' && (ConstLength(row.label) >= OSTRAKIN_CATALOGUE_TEXT_SIZE ||
+                                 ConstLength(ListedText(row)) >= OSTRAKIN_CATALOGUE_TEXT_SIZE))
       return false;
-    }
   }
   return true;
 }
 static_assert(EveryTextFitsItsSlot(), "a catalogue text does not fit its 128-byte slot");
+static_assert(kCatalogueSize <= OSTRAKIN_CATALOGUE_SLOTS, "the host's catalogue has 50 slots");
 
 }  // namespace
 
@@ -29,10 +33,12 @@ int32_t PublishInfo(char* displayName, CommandCatalogue* commands, TagCatalogue*
   if (displayName == nullptr || commands == nullptr || tags == nullptr) return 0;
   CopyText(displayName, kDisplayName);
   commands->count = 0;
-  tags->count = int32_t(sizeof kCatalogue / sizeof kCatalogue[0]);
-  for (size_t slot = 0; slot < sizeof kCatalogue / sizeof kCatalogue[0]; ++slot) {
-    CopyText(tags->labels[slot], kCatalogue[slot].label);
-    CopyText(tags->tagTexts[slot], kCatalogue[slot].tagText);
+  tags->count = kCatalogueSize;
+  int slot = 0;
+  for (const KeywordRow& row : kKeywordTable) {
+    if (row.label[0] == '\0') continue;
+    CopyText(tags->labels[slot], row.label);
+    CopyText(tags->tagTexts[slot++], ListedText(row));
   }
   return 1;
 }

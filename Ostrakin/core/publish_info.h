@@ -4,28 +4,22 @@
 #include <cstdint>
 
 #include "Ostrakin.h"
+#include "core/keyword_table.h"
 
 namespace ostrakin {
 
 inline constexpr char kDisplayName[] = "Tavrin's Pelicor";
 
-struct CatalogueEntry {
-  const char* label;
-  const char* tagText;
-};
+// The catalogue lists, in table order, each keyword row that has a label.
+constexpr int CatalogueSize() {
+  int size = 0;
+  for (const KeywordRow& row : kKeywordTable)
+    size += row.label[0] != '\0' ? 1 : 0;
+  return size;
+}
+inline constexpr int kCatalogueSize = CatalogueSize();
 
-// The disk entry is a template for the user, not a keyword: the user puts a drive letter in
-// place of the "*".
-inline constexpr CatalogueEntry kCatalogue[] = {
-    {"Disk Info", "(!VuskDisk*)  <replace the * with drive letter!>"},
-    {"RAM Info", "(!VuskRamStat)"},
-    {"RAM Bar", "(!VuskRamBar)"},
-    {"Video Card Info", "(!VuskVidCard)"},
-    {"OS Info", "(!VuskOSInfo)"},
-    {"CPU Info", "(!VuskCPUInfo)"},
-};
-
-// Writes the display name, a command count of 0, and the six catalogue entries, touching no
+// Writes the display name, a command count of 0, and the catalogue's entries, touching no
 // other byte of the host's records. 1, or 0 without writing when a pointer is null.
 int32_t PublishInfo(char* displayName, CommandCatalogue* commands, TagCatalogue* tags);
 

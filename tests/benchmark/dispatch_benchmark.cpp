@@ -1,5 +1,5 @@
 // How fast a tag is matched: the keyword index against the plain way, a sequential
-// case-insensitive comparison with all 31 keyword texts in table order. Prints Google
+// case-insensitive comparison with every keyword text in table order. Prints Google
 // Benchmark's figures, then the ratios from the same run.
 #include <benchmark/benchmark.h>
 #include <strings.h>

@@ -19,6 +19,7 @@
 #include "core/answers/registry_locations.h"
 #include "core/keyword_table.h"
 #include "plugin_library.h"
+#include "reference_memory_bar.h"
 #include "windows_test_support.h"
 
 namespace {
@@ -64,9 +65,7 @@ bool MemoryFiguresFloor(char* out) {
 
 bool MemoryBarFloor(char* out) {
   const MEMORYSTATUSEX status = MemoryStatus();
-  const volatile float share =
-      float(double(float(status.ullAvailPhys)) / double(float(status.ullTotalPhys)) * 20.0);
-  const int filled = int(share);
+  const int filled = ostrakin::testing::ReferenceBarCells(status.ullAvailPhys, status.ullTotalPhys);
   char bar[21];
   for (int i = 0; i < 20; ++i)
     bar[i] = i < filled ? '|' : '.';

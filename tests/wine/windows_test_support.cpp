@@ -112,7 +112,7 @@ MachineValueFixture::MachineValueFixture(const std::string& key, const std::stri
   for (size_t end = key.find('\\');; end = key.find('\\', end + 1)) {
     const std::string prefix = key.substr(0, end);
     UniqueHkey probe;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, prefix.c_str(), 0, KEY_READ, probe.put()) !=
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, prefix.c_str(), 0, KEY_READ, probe.Put()) !=
         ERROR_SUCCESS) {
       createdRoot_ = prefix;
       break;
@@ -121,13 +121,13 @@ MachineValueFixture::MachineValueFixture(const std::string& key, const std::stri
   }
   UniqueHkey opened;
   if (createdRoot_.empty() &&
-      RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, opened.put()) == ERROR_SUCCESS) {
+      RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, opened.Put()) == ERROR_SUCCESS) {
     DWORD size = 0;
-    if (RegQueryValueExA(opened.get(), name.c_str(), nullptr, &originalType_, nullptr, &size) ==
+    if (RegQueryValueExA(opened.Get(), name.c_str(), nullptr, &originalType_, nullptr, &size) ==
         ERROR_SUCCESS) {
       originalBytes_.resize(size);
       hadValue_ =
-          RegQueryValueExA(opened.get(), name.c_str(), nullptr, &originalType_,
+          RegQueryValueExA(opened.Get(), name.c_str(), nullptr, &originalType_,
                            reinterpret_cast<BYTE*>(&originalBytes_[0]), &size) == ERROR_SUCCESS;
     }
   }
@@ -146,19 +146,19 @@ MachineValueFixture::~MachineValueFixture() {
 bool MachineValueFixture::Set(DWORD type, const std::string& bytes) {
   UniqueHkey key;
   return RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                         key.put(), nullptr) == ERROR_SUCCESS &&
-         RegSetValueExA(key.get(), name_.c_str(), 0, type,
+                         key.Put(), nullptr) == ERROR_SUCCESS &&
+         RegSetValueExA(key.Get(), name_.c_str(), 0, type,
                         reinterpret_cast<const BYTE*>(bytes.data()),
                         DWORD(bytes.size())) == ERROR_SUCCESS;
 }
 
 bool MachineValueFixture::Remove() {
   UniqueHkey key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, KEY_SET_VALUE, key.put()) !=
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, KEY_SET_VALUE, key.Put()) !=
       ERROR_SUCCESS) {
     return true;
   }
-  const LONG status = RegDeleteValueA(key.get(), name_.c_str());
+  const LONG status = RegDeleteValueA(key.Get(), name_.c_str());
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 

@@ -15,9 +15,9 @@ class UniqueHkey {
   UniqueHkey(const UniqueHkey&) = delete;
   UniqueHkey& operator=(const UniqueHkey&) = delete;
 
-  HKEY get() const { return key_; }
+  HKEY Get() const { return key_; }
   // For the call that opens it; any key held before is closed first.
-  HKEY* put() {
+  HKEY* Put() {
     Close();
     return &key_;
   }

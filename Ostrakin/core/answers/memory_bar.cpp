@@ -26,9 +26,8 @@ int MemoryBarFilledCells(uint64_t availableBytes, uint64_t totalBytes) {
   BinaryNumber available = RoundToPrecision({availableBytes, 0}, kSinglePrecisionBits);
   BinaryNumber total = RoundToPrecision({totalBytes, 0}, kSinglePrecisionBits);
 
-  // Only their ratio counts, so both may lose the same power of two. A count that still carries
-  // a factor above 2^7 has a full 24-bit mantissa and is then more than 2^7 times the other:
-  // available that far above total fills the bar; that far below, the share is under 20/128.
+  // Only the ratio counts, so both lose their common power of two; a count still more than 2^7
+  // times the other fills the bar, or leaves it empty (a share under 20/128).
   const int common = available.exponent < total.exponent ? available.exponent : total.exponent;
   available.exponent -= common;
   total.exponent -= common;
@@ -38,10 +37,9 @@ int MemoryBarFilledCells(uint64_t availableBytes, uint64_t totalBytes) {
   const uint64_t t = total.mantissa << total.exponent;
   if (a >= t) return kMemoryBarCells;  // a full bar, and never more
 
-  // The exact share is whole + rest / t, below 20. The three roundings (quotient and product to
-  // double, product to single) move it by less than 20 * (2^-24 + 2^-52) < 2^-19, so they can
-  // change the truncated count only when the exact share lies within 2^-18 below the next whole
-  // number: (t - rest) / t <= 2^-18. Only there is the rule followed step by step.
+  // The three roundings move the exact share, whole + rest / t, by less than 2^-19: they can
+  // change the count only within 2^-18 below the next whole number, and only there is the rule
+  // followed step by step.
   const uint64_t scaled = a * kMemoryBarCells;
   const uint64_t whole = scaled / t;
   const uint64_t rest = scaled % t;

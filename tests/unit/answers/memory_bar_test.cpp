@@ -9,6 +9,7 @@
 #include "answer_to.h"
 #include "byte_units.h"
 #include "frame.h"
+#include "reference_memory_bar.h"
 #include "scripted_platform_calls.h"
 
 namespace ostrakin {
@@ -84,24 +85,11 @@ TEST(MemoryBar, RoundsTheProductToSinglePrecisionBeforeTruncating) {
 }
 
 #if defined(__SSE2_MATH__)
-// With SSE arithmetic (x86-64) float and double operations round exactly as written, so the
-// compiler's own arithmetic is the reference for the integer emulation.
-int NativeCells(uint64_t available, uint64_t total) {
-  const float a = float(available);
-  const float t = float(total);
-  const double quotient = double(a) / double(t);
-  const double product = quotient * 20.0;
-  const float share = float(product);
-  if (!(share < 20.0f))
-    return available > 0 && total > 0 ? 20 : 0;  // no int conversion of huge values
-  return int(share);
-}
-
 TEST(MemoryBar, MatchesNativeFloatingPointEverywhere) {
   std::mt19937 random(7);
   int checked = 0;
   auto check = [&](uint64_t available, uint64_t total) {
-    ASSERT_EQ(NativeCells(available, total), MemoryBarFilledCells(available, total))
+    ASSERT_EQ(testing::ReferenceBarCells(available, total), MemoryBarFilledCells(available, total))
         << available << " of " << total;
     ++checked;
   };
