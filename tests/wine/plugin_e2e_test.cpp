@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "core/answers/registry_locations.h"
+#include "core/publish_info.h"
 #include "frame.h"
 #include "plugin_library.h"
 #include "windows_test_support.h"
@@ -55,13 +56,13 @@ TEST_F(PluginE2E, PublishesItsCatalogueAndTakesNoCommands) {
   EXPECT_STREQ("Tavrin's Pelicor", name);
   EXPECT_EQ('~', name[17]);
   EXPECT_EQ(0, commands.count);
-  EXPECT_EQ(6, tags.count);
+  ASSERT_EQ(kCatalogueSize, tags.count);
   EXPECT_STREQ("Disk Info", tags.labels[0]);
   EXPECT_STREQ("(!VuskDisk*)  <replace the * with drive letter!>", tags.tagTexts[0]);
   EXPECT_STREQ("CPU Info", tags.labels[5]);
   EXPECT_STREQ("(!VuskCPUInfo)", tags.tagTexts[5]);
-  EXPECT_EQ(0x7E, tags.labels[6][0]);
-  EXPECT_EQ(0x7E, tags.tagTexts[6][0]);
+  EXPECT_EQ(0x7E, tags.labels[tags.count][0]);
+  EXPECT_EQ(0x7E, tags.tagTexts[tags.count][0]);
 }
 
 MEMORYSTATUSEX ExtendedMemoryStatus() {

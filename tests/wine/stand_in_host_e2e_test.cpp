@@ -67,15 +67,15 @@ TEST(StandInHostE2E, NamesTheOperatingSystemWineImitates) {
 
 TEST(StandInHostE2E, ReplacesAnsweredTagsAndLeavesTheRest) {
   std::string output;
-  ASSERT_EQ(0, RunHost("--raw \"A (!vuskramstat) B (!VuskNothing) C (!VuskDisk*)\"", &output));
+  ASSERT_EQ(0, RunHost("--raw \"A (!vuskramstat) B (!VuskRamBr) C (!VuskDisk*)\"", &output));
   const size_t frameEnd = output.find("\x02]\x02");
   ASSERT_EQ(0u, output.find("A \x02[\x02 ")) << Visible(output);
   ASSERT_NE(std::string::npos, frameEnd) << Visible(output);
   // Each tag left as typed is explained on standard error, after the line (both captured here).
   EXPECT_EQ(
-      " B (!VuskNothing) C (!VuskDisk*)\n"
-      "StandInHost: (!VuskNothing) is not one of the plug-in's keywords; nearest: "
-      "(!VuskOSInfo)\n"
+      " B (!VuskRamBr) C (!VuskDisk*)\n"
+      "StandInHost: (!VuskRamBr) is not one of the plug-in's keywords; nearest: "
+      "(!VuskRamBar)\n"
       "StandInHost: (!VuskDisk*) is the catalogue's pattern for keywords: write a drive "
       "letter for the *\n",
       output.substr(frameEnd + 3))
