@@ -8,7 +8,7 @@
 namespace standin {
 
 bool AskPlugin(const PluginEntryPoints& plugin, const std::string& tag, std::string* answer) {
-  char result[1024] = {};
+  char result[kResultBufferSize] = {};
   if (plugin.parseTag(tag.c_str(), 0, result) != 1) return false;
   *answer = result;
   return true;

@@ -9,6 +9,9 @@
 
 namespace standin {
 
+// The size of the buffers the host hands the plug-in.
+constexpr size_t kResultBufferSize = 1024;
+
 // One ParseTag call into a zeroed buffer of the host's own; the answer on 1.
 bool AskPlugin(const PluginEntryPoints& plugin, const std::string& tag, std::string* answer);
 

@@ -27,10 +27,8 @@
 
 namespace {
 
-constexpr size_t kResultBufferSize = 1024;
-
 std::string PingReply(const standin::PluginEntryPoints& plugin) {
-  char reply[kResultBufferSize] = {};
+  char reply[standin::kResultBufferSize] = {};
   return plugin.receiveNotify(OSTRAKIN_PING_CODE, 0, 0, reply) == 1 ? reply : "(declined)";
 }
 

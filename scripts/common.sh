@@ -42,7 +42,8 @@ ensure_prerequisites() {
 # rather than after minutes of building. WINE_RUNS_AS then says how it runs, e.g.
 # "wine-8.0 (Debian 8.0~repack-4), emulated by qemu-i386 version 10.0.2".
 ensure_wine_runs() {
-  WINE_RUNS_AS=$("$ROOT/cmake/run-under-wine" --check)
+  probe_wine
+  [ "$WINE_STATUS" -eq 0 ] || { echo "$WINE_RUNS_AS" >&2; exit "$WINE_STATUS"; }
 }
 
 # Asks the same without stopping: WINE_STATUS is 0 where Wine runs, 3 where it cannot run by any

@@ -247,11 +247,15 @@ BOOL WINAPI ThreeFiguresGetDiskFreeSpaceExA(LPCSTR, PULARGE_INTEGER caller, PULA
   return TRUE;
 }
 
+// The DLL's GetDiskFreeSpaceExA is `replacement` while the object lives.
+ImportReplacement DiskQueryReplacedBy(decltype(&GetDiskFreeSpaceExA) replacement) {
+  return ImportReplacement(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll", "GetDiskFreeSpaceExA",
+                           reinterpret_cast<void*>(replacement));
+}
+
 // Where quotas apply, the space left to the caller is less than the drive's free space.
 TEST_F(PluginE2E, DiskAnswersShowTheDrivesFreeSpaceNotTheCallers) {
-  ImportReplacement diskQuery(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
-                              "GetDiskFreeSpaceExA",
-                              reinterpret_cast<void*>(&ThreeFiguresGetDiskFreeSpaceExA));
+  const ImportReplacement diskQuery = DiskQueryReplacedBy(&ThreeFiguresGetDiskFreeSpaceExA);
   ASSERT_TRUE(diskQuery.Active());
   EXPECT_EQ(Framed("^[^ 2.00GB ^/^ 4.00GB ^]^"), Answer("(!VuskDiskC)"));
 }
@@ -278,9 +282,7 @@ TEST_F(PluginE2E, TheDiskQueryRunsWithCriticalErrorBoxesOff) {
   for (const auto& c : cases) {
     ScriptedLookups lookups(library_, c.hidden[0], nullptr, c.hidden[1]);
     ASSERT_TRUE(lookups.Active()) << c.what;
-    ImportReplacement diskQuery(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
-                                "GetDiskFreeSpaceExA",
-                                reinterpret_cast<void*>(&RecordingGetDiskFreeSpaceExA));
+    const ImportReplacement diskQuery = DiskQueryReplacedBy(&RecordingGetDiskFreeSpaceExA);
     ASSERT_TRUE(diskQuery.Active()) << c.what;
     SetThreadErrorMode(callers.thread, nullptr);
     SetErrorMode(callers.process);
@@ -308,9 +310,7 @@ TEST_F(PluginE2E, AFlagTheHostSetsDuringADiskQueryStays) {
   const UINT own = GetErrorMode();
   for (const char* alsoHidden : {"", "GetErrorMode"}) {  // Vista, then 95 to XP
     ScriptedLookups lookups(library_, "SetThreadErrorMode", nullptr, alsoHidden);
-    ImportReplacement diskQuery(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
-                                "GetDiskFreeSpaceExA",
-                                reinterpret_cast<void*>(&RecordingGetDiskFreeSpaceExA));
+    const ImportReplacement diskQuery = DiskQueryReplacedBy(&RecordingGetDiskFreeSpaceExA);
     const char* what = *alsoHidden != '\0' ? "95 to XP" : "Vista";
     ASSERT_TRUE(lookups.Active() && diskQuery.Active()) << what;
     SetErrorMode(0);
@@ -339,9 +339,7 @@ TEST_F(PluginE2E, OverlappingDiskQueriesKeepTheHostsProcessMode) {
   const UINT own = GetErrorMode();
   for (const auto& c : cases) {
     ScriptedLookups lookups(library_, "SetThreadErrorMode", nullptr, c.alsoHidden);
-    ImportReplacement diskQuery(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
-                                "GetDiskFreeSpaceExA",
-                                reinterpret_cast<void*>(&RecordingGetDiskFreeSpaceExA));
+    const ImportReplacement diskQuery = DiskQueryReplacedBy(&RecordingGetDiskFreeSpaceExA);
     ASSERT_TRUE(lookups.Active() && diskQuery.Active()) << c.what;
     queriesWithoutTheFlag = 0;
     const ParseTagFn parseTag = library_.EntryPoints().parseTag;
