@@ -42,12 +42,12 @@ void ShowOverview(const standin::HostOutput& out, const standin::PluginEntryPoin
   const TagCatalogue& tags = info.tags;
   out.Line(std::string("Plug-in: ") + info.name);
   out.Line("Commands: " + std::to_string(info.commands.count));
-  out.Line("Tags: " + std::to_string(tags.count));
+  out.Line("Tags:");
   for (int slot = 0; slot < tags.count && slot < OSTRAKIN_CATALOGUE_SLOTS; ++slot) {
     out.Line("  " + Padded(tags.labels[slot], 17) + tags.tagTexts[slot]);
   }
   const std::vector<std::string> keywords = standin::KeywordsFromCatalogue(tags);
-  out.Line("Answers: " + std::to_string(keywords.size()));
+  out.Line("Answers:");
   for (const std::string& keyword : keywords) {
     std::string answer;
     if (!standin::AskPlugin(plugin, keyword, &answer)) answer = "(not answered)";

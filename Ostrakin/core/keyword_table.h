@@ -1,82 +1,84 @@
-// The tag keywords the plug-in answers, in the order a tag is tried against them.
+// The tag keywords the plug-in answers, in the order a tag is tried against them, and the
+// answer each leads to. README.md's "Adding a tag" says what a new keyword or answer takes.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
+
+#include "core/platform_calls.h"
+#include "core/text/ascii.h"
 
 namespace ostrakin {
 
-// The answer a keyword leads to.
-enum class Probe : uint8_t {
-  DiskSpace,
-  MemoryFigures,
-  MemoryBar,
-  VideoCard,
-  OperatingSystem,
-  Processor
-};
+// Writes an answer's text from `out` on, at most kAnswerCapacity bytes with the terminator; false,
+// with `out` untouched, when there is nothing to say. `argument` is the row's: a disk answer's
+// drive letter.
+using AnswerFunction = bool (*)(PlatformCalls& platform, char argument, char* out);
+
+// The answers, one file each in core/answers/.
+bool FormatDiskSpace(PlatformCalls& platform, char driveLetter, char* out);
+bool FormatMemoryFigures(PlatformCalls& platform, char, char* out);
+bool FormatMemoryBar(PlatformCalls& platform, char, char* out);
+bool FormatVideoCard(PlatformCalls& platform, char, char* out);
+bool FormatOperatingSystem(PlatformCalls& platform, char, char* out);
+bool FormatProcessor(PlatformCalls& platform, char, char* out);
 
 // Appended: after the text already in the host's buffer. Replaces: from the buffer's first byte.
-enum class Placement : uint8_t { Appended, Replaces };
+enum class Placement : unsigned char { Appended, Replaces };
 
 struct KeywordRow {
   const char* text;
-  Probe probe;
+  AnswerFunction answer;
   Placement placement;
-  char driveLetter = 0;  // upper case, for DiskSpace rows only
+  char argument = 0;
   // The row's entry in the catalogue the host shows its users: its label, or "" for a row listed
   // by an earlier row's entry; and the text listed, when it is not the keyword itself.
   const char* label = "";
   const char* listedAs = "";
+  size_t length = ConstLength(text);  // worked out, never written
 };
 
 // The disk keywords are listed once, as a pattern the user completes with a drive letter.
 inline constexpr char kDiskTemplate[] = "(!VuskDisk*)  <replace the * with drive letter!>";
 
-// Adding a tag: one row here, in the place its keyword is tried (the lookup keys itself, and the
-// catalogue, the stand-in host and the tests take the rows and the count from this table). A
-// new kind of answer also needs its Probe, a Format... function in core/answers/ with its test,
-// and a case in parse_tag.cpp's FormatAnswer and fault_injection_test.cpp's Expected (the
-// compiler names both); readme.txt describes each tag for users. README.md says more.
 inline constexpr KeywordRow kKeywordTable[] = {
-    {"(!VuskDiskA)", Probe::DiskSpace, Placement::Appended, 'A', "Disk Info", kDiskTemplate},
-    {"(!VuskDiskB)", Probe::DiskSpace, Placement::Appended, 'B'},
-    {"(!VuskDiskC)", Probe::DiskSpace, Placement::Appended, 'C'},
-    {"(!VuskDiskD)", Probe::DiskSpace, Placement::Appended, 'D'},
-    {"(!VuskDiskE)", Probe::DiskSpace, Placement::Appended, 'E'},
-    {"(!VuskDiskF)", Probe::DiskSpace, Placement::Appended, 'F'},
-    {"(!VuskDiskG)", Probe::DiskSpace, Placement::Appended, 'G'},
-    {"(!VuskDiskH)", Probe::DiskSpace, Placement::Appended, 'H'},
-    {"(!VuskDiskI)", Probe::DiskSpace, Placement::Appended, 'I'},
-    {"(!VuskDiskJ)", Probe::DiskSpace, Placement::Appended, 'J'},
-    {"(!VuskDiskK)", Probe::DiskSpace, Placement::Appended, 'K'},
-    {"(!VuskDiskL)", Probe::DiskSpace, Placement::Appended, 'L'},
-    {"(!VuskDiskM)", Probe::DiskSpace, Placement::Appended, 'M'},
-    {"(!VuskDiskN)", Probe::DiskSpace, Placement::Appended, 'N'},
-    {"(!VuskDiskO)", Probe::DiskSpace, Placement::Appended, 'O'},
-    {"(!VuskDiskP)", Probe::DiskSpace, Placement::Appended, 'P'},
-    {"(!VuskDiskQ)", Probe::DiskSpace, Placement::Appended, 'Q'},
-    {"(!VuskDiskR)", Probe::DiskSpace, Placement::Appended, 'R'},
-    {"(!VuskDiskS)", Probe::DiskSpace, Placement::Appended, 'S'},
-    {"(!VuskDiskT)", Probe::DiskSpace, Placement::Appended, 'T'},
-    {"(!VuskDiskU)", Probe::DiskSpace, Placement::Appended, 'U'},
-    {"(!VuskDiskV)", Probe::DiskSpace, Placement::Appended, 'V'},
-    {"(!VuskDiskW)", Probe::DiskSpace, Placement::Appended, 'W'},
-    {"(!VuskDiskX)", Probe::DiskSpace, Placement::Appended, 'X'},
-    {"(!VuskDiskY)", Probe::DiskSpace, Placement::Appended, 'Y'},
-    {"(!VuskDiskZ)", Probe::DiskSpace, Placement::Appended, 'Z'},
-    {"(!VuskRamStat)", Probe::MemoryFigures, Placement::Replaces, 0, "RAM Info"},
-    {"(!VuskRamBar)", Probe::MemoryBar, Placement::Replaces, 0, "RAM Bar"},
-    {"(!VuskVidCard)", Probe::VideoCard, Placement::Replaces, 0, "Video Card Info"},
-    {"(!VuskOSInfo)", Probe::OperatingSystem, Placement::Replaces, 0, "OS Info"},
-    {"(!VuskCPUInfo)", Probe::Processor, Placement::Replaces, 0, "CPU Info"},
+    {"(!VuskDiskA)", FormatDiskSpace, Placement::Appended, 'A', "Disk Info", kDiskTemplate},
+    {"(!VuskDiskB)", FormatDiskSpace, Placement::Appended, 'B'},
+    {"(!VuskDiskC)", FormatDiskSpace, Placement::Appended, 'C'},
+    {"(!VuskDiskD)", FormatDiskSpace, Placement::Appended, 'D'},
+    {"(!VuskDiskE)", FormatDiskSpace, Placement::Appended, 'E'},
+    {"(!VuskDiskF)", FormatDiskSpace, Placement::Appended, 'F'},
+    {"(!VuskDiskG)", FormatDiskSpace, Placement::Appended, 'G'},
+    {"(!VuskDiskH)", FormatDiskSpace, Placement::Appended, 'H'},
+    {"(!VuskDiskI)", FormatDiskSpace, Placement::Appended, 'I'},
+    {"(!VuskDiskJ)", FormatDiskSpace, Placement::Appended, 'J'},
+    {"(!VuskDiskK)", FormatDiskSpace, Placement::Appended, 'K'},
+    {"(!VuskDiskL)", FormatDiskSpace, Placement::Appended, 'L'},
+    {"(!VuskDiskM)", FormatDiskSpace, Placement::Appended, 'M'},
+    {"(!VuskDiskN)", FormatDiskSpace, Placement::Appended, 'N'},
+    {"(!VuskDiskO)", FormatDiskSpace, Placement::Appended, 'O'},
+    {"(!VuskDiskP)", FormatDiskSpace, Placement::Appended, 'P'},
+    {"(!VuskDiskQ)", FormatDiskSpace, Placement::Appended, 'Q'},
+    {"(!VuskDiskR)", FormatDiskSpace, Placement::Appended, 'R'},
+    {"(!VuskDiskS)", FormatDiskSpace, Placement::Appended, 'S'},
+    {"(!VuskDiskT)", FormatDiskSpace, Placement::Appended, 'T'},
+    {"(!VuskDiskU)", FormatDiskSpace, Placement::Appended, 'U'},
+    {"(!VuskDiskV)", FormatDiskSpace, Placement::Appended, 'V'},
+    {"(!VuskDiskW)", FormatDiskSpace, Placement::Appended, 'W'},
+    {"(!VuskDiskX)", FormatDiskSpace, Placement::Appended, 'X'},
+    {"(!VuskDiskY)", FormatDiskSpace, Placement::Appended, 'Y'},
+    {"(!VuskDiskZ)", FormatDiskSpace, Placement::Appended, 'Z'},
+    {"(!VuskRamStat)", FormatMemoryFigures, Placement::Replaces, 0, "RAM Info"},
+    {"(!VuskRamBar)", FormatMemoryBar, Placement::Replaces, 0, "RAM Bar"},
+    {"(!VuskVidCard)", FormatVideoCard, Placement::Replaces, 0, "Video Card Info"},
+    {"(!VuskOSInfo)", FormatOperatingSystem, Placement::Replaces, 0, "OS Info"},
+    {"(!VuskCPUInfo)", FormatProcessor, Placement::Replaces, 0, "CPU Info"},
 };
 
-constexpr int kKeywordCount = int(sizeof kKeywordTable / sizeof kKeywordTable[0]);
+inline constexpr size_t kKeywordCount = sizeof kKeywordTable / sizeof kKeywordTable[0];
 
-// The row whose keyword equals the whole tag, ignoring the case of A-Z, or null. The result is
-// the first such row in table order; it reads the tag no further than one byte past the longest
-// keyword.
+// The first row whose keyword equals the whole tag, ignoring the case of A-Z (and nothing else);
+// null when none does. FindKeywordIn looks in any rows; FindKeyword in the table above.
+const KeywordRow* FindKeywordIn(const KeywordRow* rows, size_t count, const char* tag);
 const KeywordRow* FindKeyword(const char* tag);
 
 }  // namespace ostrakin

@@ -69,8 +69,7 @@ OSTRAKIN_STATIC_ASSERT(sizeof(OstrakinIntPtr) == sizeof(void*), intptr_size);
  * running host lets go of its plug-in libraries. */
 #define OSTRAKIN_DISPLAY_TOAST_MESSAGE "Zorvanta_DisplayToast"
 #define OSTRAKIN_PLUGIN_CHANGE_MESSAGE "Zorvanta_PluginChange"
-/* The notification code that ReceiveNotify answers, and the reply's three lines, which are
- * separated by a single line feed ("\n", 0x0A) with none after the last. */
+/* The notification code that ReceiveNotify answers (its reply is described there). */
 #define OSTRAKIN_PING_CODE "smppg"
 
 /* The longest answer ParseTag writes, in characters, without its terminator. */
@@ -91,8 +90,8 @@ typedef struct CommandCatalogue {
   OstrakinInt32 count;
 } CommandCatalogue;
 
-/* The host's tag list. The plug-in fills the count and the first six label and tag-text slots;
- * it writes each text and its terminator and nothing else. */
+/* The host's tag list. The plug-in fills the count and that many label and tag-text slots from
+ * the first; it writes each text and its terminator and nothing else. */
 typedef struct TagCatalogue {
   OstrakinInt32 count;
   char labels[OSTRAKIN_CATALOGUE_SLOTS][OSTRAKIN_CATALOGUE_TEXT_SIZE];
@@ -146,8 +145,9 @@ OstrakinInt32 OSTRAKIN_CALL ParseCommand(OstrakinUint32 first, OstrakinUint32 se
  * capacity is never passed in: give room for OSTRAKIN_LONGEST_ANSWER characters and a terminator
  * beyond any text left in the buffer. */
 OstrakinInt32 OSTRAKIN_CALL ParseTag(const char* tag, OstrakinUint32 ignored, char* result);
-/* Answers the notification OSTRAKIN_PING_CODE with a 48-character reply of three lines (1); the
- * reply needs 49 bytes. Declines every other code (0) and leaves the reply untouched. */
+/* Answers the notification OSTRAKIN_PING_CODE with a 48-character reply of three lines,
+ * separated by a single line feed ("\n", 0x0A) with none after the last (1); the reply needs 49
+ * bytes. Declines every other code (0) and leaves the reply untouched. */
 OstrakinInt32 OSTRAKIN_CALL ReceiveNotify(const char* code, OstrakinUint32 ignored1,
                                           OstrakinUint32 ignored2, char* reply);
 /* Sends OSTRAKIN_DISPLAY_TOAST_MESSAGE with a ToastRequest to every top-level window and waits

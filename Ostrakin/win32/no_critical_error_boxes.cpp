@@ -2,8 +2,14 @@
 
 #include <atomic>
 
+#include "win32/newer_kernel32.h"
+
 namespace ostrakin {
 namespace {
+
+NewerKernel32Function<decltype(&::GetErrorMode)> getErrorMode("GetErrorMode");  // Vista and later
+NewerKernel32Function<decltype(&::SetThreadErrorMode)> setThreadErrorMode(      // 7 and later
+    "SetThreadErrorMode");
 
 // Before Windows 7 the mode is the process's, shared by every host thread: overlapping queries
 // share one save and one restore (a pair per query would interleave and could leave the host's
@@ -33,20 +39,20 @@ class ProcessModeLock {
 
 // Vista reads the mode with GetErrorMode. On 95 to XP only SetErrorMode reads it, by writing:
 // the host's other flags are off for the few instructions until the next call.
-void AddToProcessMode(GetErrorModeFunction getErrorMode) {
+void AddToProcessMode(decltype(&::GetErrorMode) readMode) {
   const ProcessModeLock lock;
   if (processMode.queriesInFlight++ != 0) return;
-  const UINT inForce = getErrorMode != nullptr ? getErrorMode() : SEM_FAILCRITICALERRORS;
-  processMode.saved = getErrorMode != nullptr ? inForce : SetErrorMode(inForce);
+  const UINT inForce = readMode != nullptr ? readMode() : SEM_FAILCRITICALERRORS;
+  processMode.saved = readMode != nullptr ? inForce : SetErrorMode(inForce);
   processMode.set = processMode.saved | SEM_FAILCRITICALERRORS;
   if (processMode.set != inForce) SetErrorMode(processMode.set);
 }
 
-void RestoreProcessMode(GetErrorModeFunction getErrorMode) {
+void RestoreProcessMode(decltype(&::GetErrorMode) readMode) {
   const ProcessModeLock lock;
   if (--processMode.queriesInFlight != 0 || processMode.set == processMode.saved) return;
-  if (getErrorMode != nullptr) {
-    if (getErrorMode() == processMode.set) SetErrorMode(processMode.saved);
+  if (readMode != nullptr) {
+    if (readMode() == processMode.set) SetErrorMode(processMode.saved);
     return;
   }
   const UINT replaced = SetErrorMode(processMode.saved);
@@ -58,9 +64,9 @@ void RestoreProcessMode(GetErrorModeFunction getErrorMode) {
 // SetThreadErrorMode returns the mode it replaces, so the mode to restore is known only after a
 // first call; a second one adds back whatever else the caller had set. Only this thread sees the
 // moment between them, and it is inside this constructor.
-NoCriticalErrorBoxes::NoCriticalErrorBoxes() : setThreadErrorMode_(FindSetThreadErrorMode()) {
+NoCriticalErrorBoxes::NoCriticalErrorBoxes() : setThreadErrorMode_(setThreadErrorMode.Find()) {
   if (setThreadErrorMode_ == nullptr) {
-    AddToProcessMode(FindGetErrorMode());
+    AddToProcessMode(getErrorMode.Find());
     changed_ = true;
     return;
   }
@@ -75,7 +81,7 @@ NoCriticalErrorBoxes::~NoCriticalErrorBoxes() {
   if (setThreadErrorMode_ != nullptr) {
     setThreadErrorMode_(previous_, nullptr);
   } else {
-    RestoreProcessMode(FindGetErrorMode());
+    RestoreProcessMode(getErrorMode.Find());
   }
 }
 

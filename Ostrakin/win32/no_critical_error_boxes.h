@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include "win32/newer_kernel32.h"
-
 namespace ostrakin {
 
 class NoCriticalErrorBoxes {
@@ -20,7 +18,7 @@ class NoCriticalErrorBoxes {
  private:
   // The calling thread's own mode where Windows has one (7 and later); otherwise the process's,
   // shared by all of the plug-in's threads.
-  SetThreadErrorModeFunction setThreadErrorMode_;
+  decltype(&::SetThreadErrorMode) setThreadErrorMode_;
   bool changed_ = false;
   DWORD previous_ = 0;  // the thread's mode before
 };

@@ -2,44 +2,53 @@
 
 #include <windows.h>
 
+#include "core/facts/disk_query.h"
+#include "core/facts/memory_snapshot.h"
+#include "core/facts/os_version.h"
+#include "core/facts/screen_size.h"
 #include "win32/newer_kernel32.h"
 #include "win32/no_critical_error_boxes.h"
 
 namespace ostrakin {
+namespace {
 
 static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record the query is asked to fill");
 static_assert(sizeof(RegistryKey) == sizeof(HKEY), "an HKEY travels as a RegistryKey");
 
+NewerKernel32Function<decltype(&::GlobalMemoryStatusEx)> globalMemoryStatusEx(  // 2000 and later
+    "GlobalMemoryStatusEx");
+
+// One reader per fact, named after the call that fetches it.
+
 // The 64-bit query where kernel32 has it: the 32-bit one caps both counts at 2 GiB for a program
 // that is not large-address-aware, as the chat host is not, and at 4 GiB for one that is.
-MemorySnapshot Win32PlatformCalls::QueryMemory() {
-  MemorySnapshot snapshot;
-  const GlobalMemoryStatusExFunction queryExtended = FindGlobalMemoryStatusEx();
+bool Read(MemorySnapshot& snapshot) {
+  const auto queryExtended = globalMemoryStatusEx.Find();
   MEMORYSTATUSEX extended;
   extended.dwLength = sizeof extended;
   if (queryExtended != nullptr && queryExtended(&extended)) {
     snapshot.totalPhys = extended.ullTotalPhys;
     snapshot.availPhys = extended.ullAvailPhys;
-    return snapshot;
+    return true;
   }
-  MEMORYSTATUS status;  // GlobalMemoryStatus fills every member
+  MEMORYSTATUS status;  // GlobalMemoryStatus fills every member and cannot fail
   status.dwLength = sizeof status;
   GlobalMemoryStatus(&status);
   snapshot.totalPhys = status.dwTotalPhys;
   snapshot.availPhys = status.dwAvailPhys;
-  return snapshot;
-}
-
-bool Win32PlatformCalls::QueryDiskSpace(const char* drivePath, DiskQuery* query) {
-  const NoCriticalErrorBoxes noBoxes;  // an empty floppy or card reader must not block the host
-  ULARGE_INTEGER availableToCaller, total, free;
-  if (!GetDiskFreeSpaceExA(drivePath, &availableToCaller, &total, &free)) return false;
-  query->freeBytes = free.QuadPart;
-  query->totalBytes = total.QuadPart;
   return true;
 }
 
-bool Win32PlatformCalls::QueryOsVersion(OsVersion* version) {
+bool Read(DiskQuery& query) {
+  const NoCriticalErrorBoxes noBoxes;  // an empty floppy or card reader must not block the host
+  ULARGE_INTEGER availableToCaller, total, free;
+  if (!GetDiskFreeSpaceExA(query.drivePath, &availableToCaller, &total, &free)) return false;
+  query.freeBytes = free.QuadPart;
+  query.totalBytes = total.QuadPart;
+  return true;
+}
+
+bool Read(OsVersion& version) {
   OSVERSIONINFOA info;  // read only when the call succeeds, so it need not be cleared
   info.dwOSVersionInfoSize = sizeof info;
   // The non-Ex name is deprecated in new SDKs, but it is the call the answer is defined by.
@@ -47,10 +56,57 @@ bool Win32PlatformCalls::QueryOsVersion(OsVersion* version) {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
   if (!GetVersionExA(&info)) return false;
 #pragma GCC diagnostic pop
-  version->major = info.dwMajorVersion;
-  version->minor = info.dwMinorVersion;
-  version->platformId = info.dwPlatformId;
+  version.major = info.dwMajorVersion;
+  version.minor = info.dwMinorVersion;
+  version.platformId = info.dwPlatformId;
   return true;
+}
+
+// Each metric answers 0 where it fails, and the answer shows what it got.
+bool Read(ScreenSize& size) {
+  size.width = GetSystemMetrics(SM_CXFULLSCREEN);
+  size.height = GetSystemMetrics(SM_CYFULLSCREEN);
+  return true;
+}
+
+struct FactReader {
+  FactId id;
+  uint32_t size;
+  bool (*read)(void* fact);
+};
+template <typename Fact>
+bool ReadAs(void* fact) {
+  return Read(*static_cast<Fact*>(fact));
+}
+template <typename Fact>
+constexpr FactReader ReaderOf() {
+  return {IdOf<Fact>(), sizeof(Fact), &ReadAs<Fact>};
+}
+
+// A new fact: its Read above, and its line here.
+constexpr FactReader kFactReaders[] = {
+    ReaderOf<MemorySnapshot>(),
+    ReaderOf<DiskQuery>(),
+    ReaderOf<OsVersion>(),
+    ReaderOf<ScreenSize>(),
+};
+
+const FactReader* ReaderFor(FactId id) {
+  for (const FactReader& reader : kFactReaders) {
+    if (reader.id == id) return &reader;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool Win32PlatformCalls::Reads(FactId id) {
+  return ReaderFor(id) != nullptr;
+}
+
+bool Win32PlatformCalls::QueryFact(FactId id, void* fact, uint32_t size) {
+  const FactReader* reader = ReaderFor(id);
+  return reader != nullptr && reader->size == size && reader->read(fact);
 }
 
 bool Win32PlatformCalls::OpenMachineKey(const char* path, RegistryKey* key) {
@@ -73,13 +129,6 @@ bool Win32PlatformCalls::QueryValue(RegistryKey key, const char* name, void* dat
 
 void Win32PlatformCalls::CloseKey(RegistryKey key) {
   RegCloseKey(static_cast<HKEY>(key));
-}
-
-ScreenSize Win32PlatformCalls::QueryFullScreenSize() {
-  ScreenSize size;
-  size.width = GetSystemMetrics(SM_CXFULLSCREEN);
-  size.height = GetSystemMetrics(SM_CYFULLSCREEN);
-  return size;
 }
 
 }  // namespace ostrakin

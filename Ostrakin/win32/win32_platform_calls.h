@@ -8,13 +8,13 @@ namespace ostrakin {
 
 class Win32PlatformCalls final : public PlatformCalls {
  public:
-  MemorySnapshot QueryMemory() override;
-  bool QueryDiskSpace(const char* drivePath, DiskQuery* query) override;
-  bool QueryOsVersion(OsVersion* version) override;
+  bool QueryFact(FactId id, void* fact, uint32_t size) override;
   bool OpenMachineKey(const char* path, RegistryKey* key) override;
   bool QueryValue(RegistryKey key, const char* name, void* data, uint32_t* size) override;
   void CloseKey(RegistryKey key) override;
-  ScreenSize QueryFullScreenSize() override;
+
+  // Whether a fact of this type has a reader here; every fact an answer asks for must.
+  static bool Reads(FactId id);
 };
 
 }  // namespace ostrakin

@@ -1,27 +1,26 @@
-// Fuzzes ParseTag's and ReceiveNotify's core with arbitrary tags and arbitrary platform facts.
+// Fuzzes ParseTag's and ReceiveNotify's core with arbitrary tags and arbitrary platform answers.
 //
-// Input: the tag (or notification code) up to the first NUL byte; the bytes after it script the
-// platform (memory, disk, version, registry outcomes and contents, screen) and the text the host
-// left in the result buffer. Checked on every input: an answer stays within the longest legal
-// answer (guard bytes behind it stay intact), is framed, and writes nothing past its
-// terminator; a declined call leaves the buffer byte for byte as it was; no key stays open.
+// Input: the tag (or notification code) up to the first NUL byte; the bytes after it give the text
+// the host left in the result buffer and then, call by call as the answer makes them, whatever
+// the platform answers: any fact's bytes and outcome, registry keys that open or not, values of
+// any size. So a new fact or registry value is fuzzed without a change here. Checked on every
+// input: an answer stays within the longest legal answer (guard bytes behind it stay intact), is
+// framed, and writes nothing past its terminator; a declined call leaves the buffer byte for byte
+// as it was; every key opened is closed, and only those.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/answers/answer_capacity.h"
-#include "core/answers/registry_locations.h"
 #include "core/keyword_table.h"
 #include "core/parse_tag.h"
 #include "core/receive_notify.h"
-#include "scripted_platform_calls.h"
 
 namespace {
-
-using ostrakin::testing::ScriptedPlatformCalls;
 
 constexpr size_t kLongestHostText = 200;
 constexpr size_t kGuard = 64;
@@ -31,38 +30,57 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-void ScriptPlatform(FuzzedDataProvider& data, ScriptedPlatformCalls& platform) {
-  platform.memory.totalPhys = data.ConsumeIntegral<uint64_t>();
-  platform.memory.availPhys = data.ConsumeIntegral<uint64_t>();
-  platform.diskSucceeds = data.ConsumeBool();
-  platform.disk.freeBytes = data.ConsumeIntegral<uint64_t>();
-  platform.disk.totalBytes = data.ConsumeIntegral<uint64_t>();
-  platform.versionSucceeds = data.ConsumeBool();
-  platform.version.major = data.ConsumeIntegralInRange<uint32_t>(0, 7);
-  platform.version.minor = data.ConsumeIntegralInRange<uint32_t>(0, 100);
-  platform.version.platformId = data.ConsumeIntegralInRange<uint32_t>(0, 3);
-  platform.opensFail = data.ConsumeBool();
-  platform.queriesFail = data.ConsumeBool();
-  platform.screen.width = data.ConsumeIntegral<int32_t>();
-  platform.screen.height = data.ConsumeIntegral<int32_t>();
-  if (data.ConsumeBool()) {
-    platform.SetValue(ostrakin::kProcessorKey, ostrakin::kProcessorNameValue,
-                      data.ConsumeRandomLengthString(200));
+class FuzzedPlatformCalls final : public ostrakin::PlatformCalls {
+ public:
+  explicit FuzzedPlatformCalls(FuzzedDataProvider& data) : data_(data) {}
+
+  bool QueryFact(ostrakin::FactId, void* fact, uint32_t size) override {
+    const bool succeeds = data_.ConsumeBool();
+    Fill(fact, size);  // on failure too: what a failed call leaves behind
+    return succeeds;
   }
-  if (data.ConsumeBool()) {
-    platform.SetValue(ostrakin::kProcessorKey, ostrakin::kProcessorClockValue,
-                      data.ConsumeRandomLengthString(8));
+  bool OpenMachineKey(const char*, ostrakin::RegistryKey* key) override {
+    if (!data_.ConsumeBool()) return false;
+    open_.push_back(++opened_);
+    *key = reinterpret_cast<ostrakin::RegistryKey>(opened_);
+    return true;
   }
-  if (data.ConsumeBool()) {
-    platform.SetValue(ostrakin::kDisplayAdapterKey, ostrakin::kDisplayAdapterValue,
-                      data.ConsumeRandomLengthString(600));
+  bool QueryValue(ostrakin::RegistryKey key, const char*, void* data, uint32_t* size) override {
+    Check(IsOpen(reinterpret_cast<uintptr_t>(key)));
+    const bool succeeds = data_.ConsumeBool();
+    const uint32_t stored = data_.ConsumeIntegralInRange<uint32_t>(0, 2 * *size + 1);
+    Fill(data, *size);  // a longer value scribbles on the whole buffer
+    const bool fits = stored <= *size;
+    *size = stored;
+    return succeeds && fits;
   }
-}
+  void CloseKey(ostrakin::RegistryKey key) override {
+    const uintptr_t handle = reinterpret_cast<uintptr_t>(key);
+    Check(IsOpen(handle));  // never closed twice, never one that was not opened
+    for (size_t i = 0; i < open_.size(); ++i)
+      if (open_[i] == handle) open_.erase(open_.begin() + long(i));
+  }
+  bool AllKeysClosed() const { return open_.empty(); }
+
+ private:
+  void Fill(void* bytes, size_t size) {
+    const std::vector<uint8_t> given = data_.ConsumeBytes<uint8_t>(size);
+    std::memset(bytes, 0, size);
+    if (!given.empty()) std::memcpy(bytes, given.data(), given.size());
+  }
+  bool IsOpen(uintptr_t handle) const {
+    for (uintptr_t open : open_)
+      if (open == handle) return true;
+    return false;
+  }
+  FuzzedDataProvider& data_;
+  std::vector<uintptr_t> open_;
+  uintptr_t opened_ = 0;
+};
 
 void CheckAnswerTag(const std::string& tag, FuzzedDataProvider& data) {
-  ScriptedPlatformCalls platform;
-  ScriptPlatform(data, platform);
   const std::string hostText = data.ConsumeRandomLengthString(kLongestHostText);
+  FuzzedPlatformCalls platform(data);
 
   char buffer[kBufferSize];
   for (size_t i = 0; i < kBufferSize; ++i)
@@ -72,7 +90,7 @@ void CheckAnswerTag(const std::string& tag, FuzzedDataProvider& data) {
   std::memcpy(before, buffer, kBufferSize);
 
   const int32_t answered = ostrakin::ParseTag(platform, tag.c_str(), buffer);
-  Check(platform.KeysLeftOpen() == 0 && platform.strayCloses == 0);
+  Check(platform.AllKeysClosed());
   if (answered == 0) {
     Check(std::memcmp(before, buffer, kBufferSize) == 0);
     return;

@@ -1,11 +1,13 @@
-// Platform calls scripted by a test, with the registry's observable behaviour (a value larger than
-// the caller's buffer fails and scribbles on the buffer, as a careless system may; a shorter one
-// leaves a pattern after itself, which the caller must not read as data) and a ledger
-// of opened and closed keys. Queries never allocate, so allocation counts see only the code
-// under test.
+// Platform calls scripted by a test. A fact of any type answers what the test scripted; one never
+// scripted, or made to fail, fails and leaves bytes behind that the answer must not show (the
+// scripted answer itself, or a pattern). The registry behaves as a careless system may (a value
+// larger than the caller's buffer fails and scribbles on the buffer; a shorter one leaves a
+// pattern after itself, which the caller must not read as data) and keeps a ledger of opened and
+// closed keys. Queries never allocate, so allocation counts see only the code under test.
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -16,28 +18,51 @@ namespace ostrakin::testing {
 
 class ScriptedPlatformCalls : public PlatformCalls {
  public:
+  ScriptedPlatformCalls() { openHandles_.reserve(16); }
+
+  // Facts.
+  template <typename Fact>
+  void Script(const Fact& answer) {
+    static_assert(sizeof(Fact) <= kLargestFact, "a larger fact needs a larger kLargestFact");
+    FactSlot& slot = SlotFor(IdOf<Fact>());
+    std::memcpy(slot.answer, &answer, sizeof answer);
+    slot.scripted = true;
+  }
+  template <typename Fact>
+  void Fail() {
+    FailFact(IdOf<Fact>());
+  }
+  void FailFact(FactId id) { SlotFor(id).fails = true; }
+  template <typename Fact>
+  int Queries() const {
+    const FactSlot* slot = Find(IdOf<Fact>());
+    return slot != nullptr ? slot->queries : 0;
+  }
+  // The record of the last query of this type as the caller handed it over: its question.
+  template <typename Fact>
+  Fact LastAsked() const {
+    Fact asked{};
+    if (const FactSlot* slot = Find(IdOf<Fact>())) std::memcpy(&asked, slot->asked, sizeof asked);
+    return asked;
+  }
+  // Every fact type asked for so far, in the order first asked.
+  std::vector<FactId> FactsAsked() const {
+    std::vector<FactId> ids;
+    for (const FactSlot& slot : facts_)
+      if (slot.queries > 0) ids.push_back(slot.id);
+    return ids;
+  }
+
+  // The registry.
   struct Value {
     std::string key;
     std::string name;
     std::string bytes;
   };
-
-  ScriptedPlatformCalls() { openHandles_.reserve(16); }
-
-  MemorySnapshot memory;
-  bool diskSucceeds = true;
-  DiskQuery disk;
-  bool versionSucceeds = true;
-  OsVersion version;
-  ScreenSize screen{1024, 719};
   std::vector<std::string> keys;  // keys that open
   std::vector<Value> values;
   bool opensFail = false;    // every key fails to open, as without access rights
   bool queriesFail = false;  // every value query fails, as on a registry error
-
-  // Ledger.
-  char lastDrivePath[8] = {};
-  int memoryQueries = 0, diskQueries = 0, versionQueries = 0, screenQueries = 0;
   int opens = 0, closes = 0, strayCloses = 0;
 
   void SetValue(const std::string& key, const std::string& name, const std::string& bytes) {
@@ -52,30 +77,17 @@ class ScriptedPlatformCalls : public PlatformCalls {
   }
   int KeysLeftOpen() const { return opens - closes; }
 
-  MemorySnapshot QueryMemory() override {
-    ++memoryQueries;
-    return memory;
-  }
-
-  bool QueryDiskSpace(const char* drivePath, DiskQuery* query) override {
-    ++diskQueries;
-    std::strncpy(lastDrivePath, drivePath, sizeof lastDrivePath - 1);
-    if (!diskSucceeds) {
-      *query = DiskQuery{0xDEADBEEFull, 0xFEEDFACEull};  // what a failed call may leave
-      return false;
+  bool QueryFact(FactId id, void* fact, uint32_t size) override {
+    FactSlot& slot = SlotFor(id);
+    ++slot.queries;
+    const size_t bytes = std::min<size_t>(size, kLargestFact);
+    std::memcpy(slot.asked, fact, bytes);
+    if (slot.scripted) {
+      std::memcpy(fact, slot.answer, bytes);
+    } else {
+      std::memset(fact, 0xA5, size);
     }
-    *query = disk;
-    return true;
-  }
-
-  bool QueryOsVersion(OsVersion* out) override {
-    ++versionQueries;
-    if (!versionSucceeds) {
-      *out = OsVersion{5, 1, 2};  // what a failed call may leave behind
-      return false;
-    }
-    *out = version;
-    return true;
+    return slot.scripted && !slot.fails;
   }
 
   bool OpenMachineKey(const char* path, RegistryKey* key) override {
@@ -111,28 +123,47 @@ class ScriptedPlatformCalls : public PlatformCalls {
 
   void CloseKey(RegistryKey key) override {
     const size_t index = reinterpret_cast<size_t>(key);
-    for (size_t i = 0; i < openHandles_.size(); ++i) {
-      if (openHandles_[i] == index) {
-        openHandles_.erase(openHandles_.begin() + long(i));
-        ++closes;
-        return;
-      }
+    const auto open = std::find(openHandles_.begin(), openHandles_.end(), index);
+    if (open == openHandles_.end()) {
+      ++strayCloses;
+      return;
     }
-    ++strayCloses;
-  }
-
-  ScreenSize QueryFullScreenSize() override {
-    ++screenQueries;
-    return screen;
+    openHandles_.erase(open);
+    ++closes;
   }
 
  private:
+  static constexpr size_t kLargestFact = 64;
+  struct FactSlot {
+    FactId id = nullptr;
+    unsigned char answer[kLargestFact] = {};
+    unsigned char asked[kLargestFact] = {};
+    bool scripted = false, fails = false;
+    int queries = 0;
+  };
+  // A fixed number of slots, so that a query never allocates.
+  FactSlot& SlotFor(FactId id) {
+    for (FactSlot& slot : facts_) {
+      if (slot.id == id || slot.id == nullptr) {
+        slot.id = id;
+        return slot;
+      }
+    }
+    std::abort();  // more fact types than slots: raise their number
+  }
+  const FactSlot* Find(FactId id) const {
+    for (const FactSlot& slot : facts_)
+      if (slot.id == id) return &slot;
+    return nullptr;
+  }
   bool HasKey(const char* path) const {
     return std::find(keys.begin(), keys.end(), path) != keys.end();
   }
   bool IsOpen(size_t index) const {
     return std::find(openHandles_.begin(), openHandles_.end(), index) != openHandles_.end();
   }
+
+  FactSlot facts_[8];
   std::vector<size_t> openHandles_;
 };
 

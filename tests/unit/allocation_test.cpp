@@ -9,6 +9,8 @@
 
 #include "core/answers/registry_locations.h"
 #include "core/display_toast.h"
+#include "core/facts/disk_query.h"
+#include "core/facts/os_version.h"
 #include "core/keyword_table.h"
 #include "core/parse_tag.h"
 #include "core/publish_info.h"
@@ -39,7 +41,10 @@ TEST(Allocation, NoAnswerAllocates) {
     platform.SetValue(kProcessorKey, kProcessorNameValue, "Celeron");
     platform.SetValue(kProcessorKey, kProcessorClockValue, std::string("\x2c\x01\0\0", 4));
     platform.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, std::string(300, 'x'));
-    platform.diskSucceeds = platform.versionSucceeds = !failing;
+    if (failing) {
+      platform.Fail<DiskQuery>();
+      platform.Fail<OsVersion>();
+    }
     platform.queriesFail = failing;
     for (const KeywordRow& row : kKeywordTable) {
       char result[400] = "";

@@ -12,6 +12,10 @@
 
 #include "core/answers/registry_locations.h"
 #include "core/display_toast.h"
+#include "core/facts/disk_query.h"
+#include "core/facts/memory_snapshot.h"
+#include "core/facts/os_version.h"
+#include "core/facts/screen_size.h"
 #include "core/keyword_table.h"
 #include "core/parse_tag.h"
 #include "core/publish_info.h"
@@ -27,9 +31,10 @@ using testing::ScriptedWindowMessages;
 
 ScriptedPlatformCalls Machine() {
   ScriptedPlatformCalls platform;
-  platform.memory = {1536u << 20, 700u << 20};
-  platform.disk = {uint64_t{3} << 29, uint64_t{80} << 30};
-  platform.version = {4, 10, 1};
+  platform.Script(MemorySnapshot{1536u << 20, 700u << 20});
+  platform.Script(DiskQuery{{}, uint64_t{3} << 29, uint64_t{80} << 30});
+  platform.Script(OsVersion{4, 10, 1});
+  platform.Script(ScreenSize{1024, 719});
   platform.SetValue(kProcessorKey, kProcessorNameValue, "AMD K6-2");
   platform.SetValue(kProcessorKey, kProcessorClockValue, std::string("\x2c\x01\0\0", 4));
   platform.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, "Rage 128");

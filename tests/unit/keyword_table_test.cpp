@@ -1,10 +1,13 @@
+// The table and its lookup: the defined vocabulary, and matching by the whole text, case aside.
 #include "core/keyword_table.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace ostrakin {
 namespace {
@@ -31,27 +34,34 @@ const KeywordRow* SequentialReference(const std::string& tag) {
   return nullptr;
 }
 
+// The defined keywords, in the defined order, with their answers; rows added between them or
+// after them keep this true.
 TEST(KeywordTable, HoldsTheVocabularyInOrder) {
-  for (int letter = 0; letter < 26; ++letter) {
-    const KeywordRow& row = kKeywordTable[letter];
-    EXPECT_EQ(std::string("(!VuskDisk") + char('A' + letter) + ")", row.text);
-    EXPECT_EQ(Probe::DiskSpace, row.probe);
-    EXPECT_EQ(Placement::Appended, row.placement);
-    EXPECT_EQ('A' + letter, row.driveLetter);
+  struct Defined {
+    std::string text;
+    AnswerFunction answer;
+    Placement placement;
+    char argument;
+  };
+  std::vector<Defined> defined;
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    defined.push_back(
+        {std::string("(!VuskDisk") + letter + ")", FormatDiskSpace, Placement::Appended, letter});
   }
-  const struct {
-    const char* text;
-    Probe probe;
-  } rest[] = {{"(!VuskRamStat)", Probe::MemoryFigures},
-              {"(!VuskRamBar)", Probe::MemoryBar},
-              {"(!VuskVidCard)", Probe::VideoCard},
-              {"(!VuskOSInfo)", Probe::OperatingSystem},
-              {"(!VuskCPUInfo)", Probe::Processor}};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_STREQ(rest[i].text, kKeywordTable[26 + i].text);
-    EXPECT_EQ(rest[i].probe, kKeywordTable[26 + i].probe);
-    EXPECT_EQ(Placement::Replaces, kKeywordTable[26 + i].placement);
+  defined.push_back({"(!VuskRamStat)", FormatMemoryFigures, Placement::Replaces, 0});
+  defined.push_back({"(!VuskRamBar)", FormatMemoryBar, Placement::Replaces, 0});
+  defined.push_back({"(!VuskVidCard)", FormatVideoCard, Placement::Replaces, 0});
+  defined.push_back({"(!VuskOSInfo)", FormatOperatingSystem, Placement::Replaces, 0});
+  defined.push_back({"(!VuskCPUInfo)", FormatProcessor, Placement::Replaces, 0});
+  size_t next = 0;
+  for (const KeywordRow& row : kKeywordTable) {
+    if (next == defined.size() || defined[next].text != row.text) continue;
+    EXPECT_EQ(defined[next].answer, row.answer) << row.text;
+    EXPECT_EQ(defined[next].placement, row.placement) << row.text;
+    EXPECT_EQ(defined[next].argument, row.argument) << row.text;
+    ++next;
   }
+  EXPECT_EQ(defined.size(), next) << "missing or out of order: " << defined[next].text;
 }
 
 TEST(KeywordTable, FindsEveryKeywordInAnyLetterCase) {
@@ -61,9 +71,38 @@ TEST(KeywordTable, FindsEveryKeywordInAnyLetterCase) {
       EXPECT_EQ(&row, FindKeyword(tag.c_str())) << tag;
     }
   }
-  EXPECT_EQ(&kKeywordTable[2], FindKeyword("(!vuskdiskc)"));
-  EXPECT_EQ(&kKeywordTable[2], FindKeyword("(!VUSKDISKC)"));
-  EXPECT_EQ(&kKeywordTable[30], FindKeyword("(!vUsKcPuInFo)"));
+  EXPECT_EQ('C', FindKeyword("(!vuskdiskc)")->argument);
+  EXPECT_EQ(FormatProcessor, FindKeyword("(!vUsKcPuInFo)")->answer);
+}
+
+// The lookup puts no limit on keywords: any length, any letters, two that differ in one place
+// only; the first equal row wins.
+TEST(KeywordTable, AnyKeywordsCanBeLookedUp) {
+  const KeywordRow rows[] = {
+      {"(!VuskRamStat)", FormatMemoryFigures, Placement::Replaces},
+      {"(!VuskRamInfo)", FormatMemoryFigures, Placement::Replaces, 'I'},
+      {"(!VuskCPUInfo)", FormatProcessor, Placement::Replaces},
+      {"(!VuskNetworkInterfaceInfo)", FormatProcessor, Placement::Replaces},
+      {"(!VuskRamInfo)", FormatMemoryBar, Placement::Replaces},
+      {"(!X)", FormatMemoryBar, Placement::Replaces},
+  };
+  const struct {
+    const char* tag;
+    int row;  // -1: none
+  } cases[] = {
+      {"(!vuskraminfo)", 1},
+      {"(!VuskRamStat)", 0},
+      {"(!VuskNetworkInterfaceInfo)", 3},
+      {"(!VuskNeXXorkInterfaceInfo)", -1},
+      {"(!VuskNetworkInterfaceInfX)", -1},
+      {"(!VuskNetworkInterfaceInfo", -1},
+      {"(!x)", 5},
+      {"(!X", -1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.row < 0 ? nullptr : &rows[c.row], FindKeywordIn(rows, std::size(rows), c.tag))
+        << c.tag;
+  }
 }
 
 TEST(KeywordTable, RejectsNearMisses) {

@@ -8,6 +8,9 @@
 
 #include "answer_to.h"
 #include "byte_units.h"
+#include "core/facts/disk_query.h"
+#include "core/facts/memory_snapshot.h"
+#include "core/facts/os_version.h"
 #include "frame.h"
 #include "scripted_platform_calls.h"
 
@@ -22,9 +25,9 @@ using testing::ScriptedPlatformCalls;
 
 TEST(ParseTag, AppendsDiskAnswersAndReplacesTheRest) {
   ScriptedPlatformCalls platform;
-  platform.disk = {kGiB, 2 * kGiB};
-  platform.memory = {512 * kMiB, 256 * kMiB};
-  platform.version = {5, 1, 2};
+  platform.Script(DiskQuery{{}, kGiB, 2 * kGiB});
+  platform.Script(MemorySnapshot{512 * kMiB, 256 * kMiB});
+  platform.Script(OsVersion{5, 1, 2});
 
   char result[512] = "C: ";
   ASSERT_EQ(1, ParseTag(platform, "(!VuskDiskC)", result));
@@ -66,7 +69,7 @@ TEST(ParseTag, NullPointersAreDeclined) {
   EXPECT_EQ(0, ParseTag(platform, nullptr, result));
   EXPECT_EQ(0, ParseTag(platform, "(!VuskRamStat)", nullptr));
   EXPECT_STREQ("unchanged", result);
-  EXPECT_EQ(0, platform.memoryQueries);
+  EXPECT_EQ(0, platform.Queries<MemorySnapshot>());
 }
 
 TEST(ParseTag, EachAnswerTakesItsOwnSnapshot) {
@@ -75,9 +78,9 @@ TEST(ParseTag, EachAnswerTakesItsOwnSnapshot) {
   AnswerTo(platform, "(!VuskRamBar)");
   AnswerTo(platform, "(!VuskDiskA)");
   AnswerTo(platform, "(!VuskOSInfo)");
-  EXPECT_EQ(2, platform.memoryQueries);
-  EXPECT_EQ(1, platform.diskQueries);
-  EXPECT_EQ(1, platform.versionQueries);
+  EXPECT_EQ(2, platform.Queries<MemorySnapshot>());
+  EXPECT_EQ(1, platform.Queries<DiskQuery>());
+  EXPECT_EQ(1, platform.Queries<OsVersion>());
   EXPECT_EQ(0, platform.opens);
 }
 

@@ -94,8 +94,8 @@ int main(int argc, char** argv) {
         result[0] = '\0';
         if (parseTag(row.text, 0, result) != 1 || !WellFormed(result)) ++*malformed;
       }
-      if (reports && (++done % 8 == 0 || done == ostrakin::kKeywordCount)) {
-        std::printf("soak: %d of %d keywords, %.0f s\n", done, ostrakin::kKeywordCount,
+      if (reports && (++done % 8 == 0 || done == int(ostrakin::kKeywordCount))) {
+        std::printf("soak: %d of %d keywords, %.0f s\n", done, int(ostrakin::kKeywordCount),
                     (GetTickCount() - start) / 1000.0);
         std::fflush(stdout);
       }
@@ -125,9 +125,9 @@ int main(int argc, char** argv) {
                 "soak: this process committed %ld KiB before, %ld KiB after (%+ld KiB)\n"
                 "soak: its wineserver resident %ld KiB before, %ld KiB after (%+ld KiB)\n"
                 "soak: allowed growth %ld KiB each\n",
-                calls, ostrakin::kKeywordCount, elapsed / 1000.0, malformed, selfBefore, selfAfter,
-                selfAfter - selfBefore, serverBefore, serverAfter, serverAfter - serverBefore,
-                kNoiseKiB);
+                calls, int(ostrakin::kKeywordCount), elapsed / 1000.0, malformed, selfBefore,
+                selfAfter, selfAfter - selfBefore, serverBefore, serverAfter,
+                serverAfter - serverBefore, kNoiseKiB);
   std::fputs(figures, stdout);
   if (figuresFile != nullptr) {
     if (FILE* file = std::fopen(figuresFile, "w")) {

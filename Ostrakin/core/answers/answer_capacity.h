@@ -16,7 +16,9 @@ constexpr uint32_t kLongestAdapterDescription = 256;
 // description (stored without a terminator), and a screen size of two 11-character numbers
 // and "x".
 constexpr size_t kLongestAnswer = 16 + kLongestAdapterDescription + 11 + 1 + 11;
-static_assert(kLongestAnswer == OSTRAKIN_LONGEST_ANSWER, "hosts size their buffers by this");
+static_assert(
+    kLongestAnswer == OSTRAKIN_LONGEST_ANSWER,
+    "hosts size their buffers by OSTRAKIN_LONGEST_ANSWER: make it kLongestAnswer in Ostrakin.h");
 
 // Every answer is written with this bound, terminator included.
 constexpr size_t kAnswerCapacity = kLongestAnswer + 1;

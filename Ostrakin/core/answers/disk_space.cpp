@@ -1,6 +1,8 @@
-#include "core/answers/disk_space.h"
-
+// "(!VuskDiskA)" to "(!VuskDiskZ)": one drive's free and total space, each in GB, or in MB when
+// it is zero. A failed query shows both amounts as zero.
 #include "core/answers/answer_capacity.h"
+#include "core/facts/disk_query.h"
+#include "core/keyword_table.h"
 #include "core/text/bounded_format.h"
 #include "core/text/two_decimals.h"
 
@@ -28,13 +30,15 @@ ScaledAmount Scale(uint64_t bytes) {
 bool FormatDiskSpace(PlatformCalls& platform, char driveLetter, char* out) {
   // The drive's root. "C:" alone would name drive C's current directory, which may lie on another
   // volume or no longer exist.
-  const char drivePath[] = {driveLetter, ':', '\\', '\0'};
   DiskQuery query;
-  if (!platform.QueryDiskSpace(drivePath, &query)) query = DiskQuery{};
+  query.drivePath[0] = driveLetter;
+  query.drivePath[1] = ':';
+  query.drivePath[2] = '\\';
+  if (!platform.Query(query)) query.freeBytes = query.totalBytes = 0;
   const ScaledAmount free = Scale(query.freeBytes);
   const ScaledAmount total = Scale(query.totalBytes);
-  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %s%s \x02/\x02 %s%s \x02]\x02", free.text,
-                free.unit, total.text, total.unit);
+  BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02 %s%s \x02/\x02 %s%s \x02]\x02", free.text,
+                 free.unit, total.text, total.unit);
   return true;
 }
 

@@ -1,6 +1,8 @@
 #include "core/answers/memory_bar.h"
 
 #include "core/answers/answer_capacity.h"
+#include "core/facts/memory_snapshot.h"
+#include "core/keyword_table.h"
 #include "core/text/binary_rounding.h"
 #include "core/text/bounded_format.h"
 
@@ -47,14 +49,15 @@ int MemoryBarFilledCells(uint64_t availableBytes, uint64_t totalBytes) {
   return CellsByTheRule(available, total);
 }
 
-bool FormatMemoryBar(PlatformCalls& platform, char* out) {
-  const MemorySnapshot memory = platform.QueryMemory();
+bool FormatMemoryBar(PlatformCalls& platform, char, char* out) {
+  MemorySnapshot memory;
+  if (!platform.Query(memory)) memory = MemorySnapshot{};
   const int filled = MemoryBarFilledCells(memory.availPhys, memory.totalPhys);
   char bar[kMemoryBarCells + 1];
   for (int cell = 0; cell < kMemoryBarCells; ++cell)
     bar[cell] = cell < filled ? '|' : '.';
   bar[kMemoryBarCells] = '\0';
-  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %s \x02]\x02", bar);
+  BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02 %s \x02]\x02", bar);
   return true;
 }
 

@@ -1,16 +1,18 @@
-#include "core/answers/memory_figures.h"
-
+// "(!VuskRamStat)": available and total physical memory in whole MiB.
 #include "core/answers/answer_capacity.h"
+#include "core/facts/memory_snapshot.h"
+#include "core/keyword_table.h"
 #include "core/text/bounded_format.h"
 
 namespace ostrakin {
 
-bool FormatMemoryFigures(PlatformCalls& platform, char* out) {
-  const MemorySnapshot memory = platform.QueryMemory();
+bool FormatMemoryFigures(PlatformCalls& platform, char, char* out) {
+  MemorySnapshot memory;
+  if (!platform.Query(memory)) memory = MemorySnapshot{};
   // Whole MiB of the full 64-bit counts: no wrap at 2^31 MiB, as an int conversion would give.
-  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %lluMB \x02/\x02 %lluMB \x02]\x02",
-                static_cast<unsigned long long>(memory.availPhys >> 20),
-                static_cast<unsigned long long>(memory.totalPhys >> 20));
+  BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02 %lluMB \x02/\x02 %lluMB \x02]\x02",
+                 static_cast<unsigned long long>(memory.availPhys >> 20),
+                 static_cast<unsigned long long>(memory.totalPhys >> 20));
   return true;
 }
 

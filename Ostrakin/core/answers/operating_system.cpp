@@ -1,9 +1,16 @@
-#include "core/answers/operating_system.h"
+// "(!VuskOSInfo)": the operating system's name, from Windows NT 3.x and 95 to Server 2003;
+// "Unknown OS" for every other version, Vista and later included.
+#include <cstdint>
 
 #include "core/answers/answer_capacity.h"
+#include "core/facts/os_version.h"
+#include "core/keyword_table.h"
 #include "core/text/bounded_format.h"
 
 namespace ostrakin {
+namespace {
+
+constexpr uint32_t kPlatformWin32Nt = 2;  // VER_PLATFORM_WIN32_NT
 
 // Seven names end in a space on purpose: the answer then shows two spaces before its frame, as
 // users of the plug-in have always seen it.
@@ -35,10 +42,12 @@ const char* OperatingSystemName(const OsVersion& version) {
   return "Unknown OS";
 }
 
-bool FormatOperatingSystem(PlatformCalls& platform, char* out) {
+}  // namespace
+
+bool FormatOperatingSystem(PlatformCalls& platform, char, char* out) {
   OsVersion version;
-  if (!platform.QueryOsVersion(&version)) version = OsVersion{};
-  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %s \x02]\x02", OperatingSystemName(version));
+  if (!platform.Query(version)) version = OsVersion{};
+  BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02 %s \x02]\x02", OperatingSystemName(version));
   return true;
 }
 

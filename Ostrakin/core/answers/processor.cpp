@@ -1,10 +1,11 @@
-#include "core/answers/processor.h"
-
+// "(!VuskCPUInfo)": the processor's name and clock. It always answers: a name that cannot be read
+// is empty and a clock that cannot be read is 0.
 #include <cstring>
 
 #include "core/answers/answer_capacity.h"
 #include "core/answers/machine_key.h"
 #include "core/answers/registry_locations.h"
+#include "core/keyword_table.h"
 #include "core/text/ascii.h"
 #include "core/text/bounded_format.h"
 
@@ -38,16 +39,16 @@ int32_t ReadProcessorClock(PlatformCalls& platform) {
 
 }  // namespace
 
-bool FormatProcessor(PlatformCalls& platform, char* out) {
+bool FormatProcessor(PlatformCalls& platform, char, char* out) {
   char name[kNameCapacity] = {};
   // The key is opened once for each value, on purpose: each read stands alone, as the answer
   // is defined, and neither outcome affects the other.
   const size_t nameLength = ReadProcessorName(platform, name);
   const int32_t clock = ReadProcessorClock(platform);
   char clockText[12];
-  BoundedFormat(clockText, sizeof clockText, "%d", int(clock));
-  BoundedFormat(out, kAnswerCapacity, "\x02[\x02 %.*s\x02 @ \x02%sMHz \x02]\x02", int(nameLength),
-                name, clockText);
+  BOUNDED_FORMAT(clockText, sizeof clockText, "%d", int(clock));
+  BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02 %.*s\x02 @ \x02%sMHz \x02]\x02", int(nameLength),
+                 name, clockText);
   return true;
 }
 

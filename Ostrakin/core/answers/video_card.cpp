@@ -1,8 +1,10 @@
-#include "core/answers/video_card.h"
-
+// "(!VuskVidCard)": the display adapter's description and the screen's usable size; no answer
+// when the description cannot be read or is longer than kLongestAdapterDescription.
 #include "core/answers/answer_capacity.h"
 #include "core/answers/machine_key.h"
 #include "core/answers/registry_locations.h"
+#include "core/facts/screen_size.h"
+#include "core/keyword_table.h"
 #include "core/text/ascii.h"
 #include "core/text/bounded_format.h"
 
@@ -14,7 +16,7 @@ constexpr uint32_t kDescriptionBuffer = 2 * kLongestAdapterDescription;
 
 }  // namespace
 
-bool FormatVideoCard(PlatformCalls& platform, char* out) {
+bool FormatVideoCard(PlatformCalls& platform, char, char* out) {
   char description[kDescriptionBuffer] = {};
   uint32_t size = kDescriptionBuffer;
   {
@@ -24,9 +26,10 @@ bool FormatVideoCard(PlatformCalls& platform, char* out) {
   if (size > kLongestAdapterDescription) return false;
   // A description stored without a terminator ends at the size the query reported.
   const size_t length = BoundedLength(description, size);
-  const ScreenSize screen = platform.QueryFullScreenSize();
-  BoundedFormat(out, kAnswerCapacity, "\x02[\x02  %.*s\x02 @ \x02 %ix%i  \x02]\x02", int(length),
-                description, int(screen.width), int(screen.height));
+  ScreenSize screen;
+  if (!platform.Query(screen)) screen = ScreenSize{};
+  BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02  %.*s\x02 @ \x02 %ix%i  \x02]\x02", int(length),
+                 description, int(screen.width), int(screen.height));
   return true;
 }
 

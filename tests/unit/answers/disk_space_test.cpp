@@ -5,6 +5,7 @@
 
 #include "answer_to.h"
 #include "byte_units.h"
+#include "core/facts/disk_query.h"
 #include "frame.h"
 #include "scripted_platform_calls.h"
 
@@ -34,17 +35,18 @@ TEST(DiskSpace, ScalesEachAmountToItsOwnUnit) {
   };
   for (const auto& c : cases) {
     ScriptedPlatformCalls platform;
-    platform.disk = {c.free, c.total};
+    platform.Script(DiskQuery{{}, c.free, c.total});
     EXPECT_EQ(Framed(c.answer), AnswerTo(platform, "(!VuskDiskC)"));
-    EXPECT_STREQ("C:\\", platform.lastDrivePath);
+    EXPECT_STREQ("C:\\", platform.LastAsked<DiskQuery>().drivePath);
   }
 }
 
 TEST(DiskSpace, AFailedQueryShowsZeroForBoth) {
   ScriptedPlatformCalls platform;
-  platform.diskSucceeds = false;  // and leaves garbage in the record
+  platform.Script(DiskQuery{{}, 5 * kGiB, 20 * kGiB});
+  platform.Fail<DiskQuery>();  // and leaves those figures in the record
   EXPECT_EQ(Framed("^[^ 0.00MB ^/^ 0.00MB ^]^"), AnswerTo(platform, "(!VuskDiskQ)"));
-  EXPECT_STREQ("Q:\\", platform.lastDrivePath);
+  EXPECT_STREQ("Q:\\", platform.LastAsked<DiskQuery>().drivePath);
 }
 
 TEST(DiskSpace, AsksForTheRowsDriveWhateverCaseTheUserWrote) {
@@ -53,7 +55,7 @@ TEST(DiskSpace, AsksForTheRowsDriveWhateverCaseTheUserWrote) {
       ScriptedPlatformCalls platform;
       const std::string tag = std::string("(!vuskdisk") + written + ")";
       AnswerTo(platform, tag.c_str());
-      EXPECT_EQ((std::string() + letter) + ":\\", platform.lastDrivePath);
+      EXPECT_EQ((std::string() + letter) + ":\\", platform.LastAsked<DiskQuery>().drivePath);
     }
   }
 }

@@ -8,6 +8,7 @@
 
 #include "answer_to.h"
 #include "byte_units.h"
+#include "core/facts/memory_snapshot.h"
 #include "frame.h"
 #include "reference_memory_bar.h"
 #include "scripted_platform_calls.h"
@@ -35,7 +36,7 @@ TEST(MemoryBar, ShowsTheAvailableShare) {
   };
   for (const auto& c : cases) {
     ScriptedPlatformCalls platform;
-    platform.memory = {c.total, c.available};
+    platform.Script(MemorySnapshot{c.total, c.available});
     EXPECT_EQ(Framed(c.answer), AnswerTo(platform, "(!VuskRamBar)"));
   }
 }

@@ -5,6 +5,7 @@
 
 #include "answer_to.h"
 #include "byte_units.h"
+#include "core/facts/memory_snapshot.h"
 #include "frame.h"
 #include "scripted_platform_calls.h"
 
@@ -30,7 +31,7 @@ TEST(MemoryFigures, AreWholeMebibytesByTruncation) {
   };
   for (const auto& c : cases) {
     ScriptedPlatformCalls platform;
-    platform.memory = {c.total, c.available};
+    platform.Script(MemorySnapshot{c.total, c.available});
     EXPECT_EQ(Framed(c.answer), AnswerTo(platform, "(!VuskRamStat)"));
   }
 }
@@ -53,7 +54,7 @@ TEST(MemoryAnswers, CountsPast4GiBAreNeitherCappedNorWrapped) {
   };
   for (const auto& c : cases) {
     ScriptedPlatformCalls platform;
-    platform.memory = {c.total, c.available};
+    platform.Script(MemorySnapshot{c.total, c.available});
     EXPECT_EQ(Framed("^[^ " + std::string(c.figures) + " ^]^"),
               AnswerTo(platform, "(!VuskRamStat)"));
     const std::string bar =

@@ -1,10 +1,10 @@
-#include "core/answers/operating_system.h"
-
+// "(!VuskOSInfo)": the name for each version, byte for byte through the dispatch.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
+#include "core/facts/os_version.h"
 #include "core/parse_tag.h"
 #include "frame.h"
 #include "scripted_platform_calls.h"
@@ -34,7 +34,7 @@ TEST(OperatingSystem, NamesEveryKnownVersion) {
   };
   for (const auto& c : cases) {
     ScriptedPlatformCalls platform;
-    platform.version = {c.major, c.minor, c.platform};
+    platform.Script(OsVersion{c.major, c.minor, c.platform});
     char result[128];
     ASSERT_EQ(1, ParseTag(platform, "(!VuskOSInfo)", result));
     EXPECT_EQ(Framed(std::string("^[^ ") + c.name + " ^]^"), result)
@@ -44,7 +44,8 @@ TEST(OperatingSystem, NamesEveryKnownVersion) {
 
 TEST(OperatingSystem, AFailedVersionQueryIsUnknown) {
   ScriptedPlatformCalls platform;
-  platform.versionSucceeds = false;  // and leaves a plausible record behind
+  platform.Script(OsVersion{5, 1, 2});
+  platform.Fail<OsVersion>();  // and leaves that plausible record behind
   char result[128];
   ASSERT_EQ(1, ParseTag(platform, "(!VuskOSInfo)", result));
   EXPECT_EQ(Framed("^[^ Unknown OS ^]^"), result);

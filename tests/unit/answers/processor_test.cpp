@@ -1,5 +1,4 @@
-#include "core/answers/processor.h"
-
+// "(!VuskCPUInfo)": name and clock from the registry, byte for byte through the dispatch.
 #include <gtest/gtest.h>
 
 #include <cstring>
