@@ -25,9 +25,10 @@ namespace {
 using testing::ScriptedPlatformCalls;
 using testing::Visible;
 
-// Figures no failure gives, so that a failure shows.
+// Figures no failure gives, so that a failure shows; a fact not scripted here answers a pattern.
 ScriptedPlatformCalls HealthyMachine() {
   ScriptedPlatformCalls platform;
+  platform.unscriptedFactsAnswer = true;
   platform.Script(MemorySnapshot{512u << 20, 128u << 20});
   platform.Script(DiskQuery{{}, uint64_t{5} << 30, uint64_t{20} << 30});
   platform.Script(OsVersion{5, 1, 2});
