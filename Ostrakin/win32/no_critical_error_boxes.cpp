@@ -13,9 +13,11 @@ NewerKernel32Function<decltype(&::SetThreadErrorMode)> setThreadErrorMode(      
 
 // Before Windows 7 the mode is the process's, shared by every host thread: overlapping queries
 // share one save and one restore (a pair per query would interleave and could leave the host's
-// mode changed for good). The first query in flight adds the flag, the last takes it out again,
-// and only when the mode is still the one the plug-in set: a change the host made meanwhile
-// stands.
+// mode changed for good). The first query in flight adds the flag; the last puts the saved mode
+// back, but only while the mode is still the one the plug-in set. A mode the host set meanwhile
+// stays whole, the flag included: a host that read the mode during a query and added to it
+// (SetErrorMode(GetErrorMode() | X)) holds the flag too, and may mean it; clearing it could undo
+// the host's choice, where keeping it only keeps such boxes away, as Windows advises programs to.
 struct SharedProcessMode {
   // A spin lock, constant-initialised so that nothing runs when the DLL loads; held only for a
   // few mode calls, never for a lookup (GetProcAddress may take the loader lock).

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "core/answers/registry_locations.h"
 #include "core/keyword_table.h"
@@ -250,8 +251,25 @@ ErrorModes seenByTheDiskQuery;
 UINT hostSetsDuringTheQuery = 0;  // as another host thread may, while a query runs
 std::atomic<long> queriesWithoutTheFlag{0};
 
+// A second disk query started from inside the first one's save of the process's mode (its first
+// SetErrorMode) or its restore (its first after its query), by the plug-in's own SetErrorMode.
+enum class Inside { Nothing, Save, Restore };
+struct {
+  Inside phase = Inside::Nothing;
+  DWORD firstThread = 0;
+  std::atomic<bool> firstQueried{false};
+  bool started = false;
+  HANDLE second = nullptr, secondSetMode = nullptr, firstRestored = nullptr;
+  ParseTagFn parseTag = nullptr;
+} interleaving;
+
 BOOL WINAPI RecordingGetDiskFreeSpaceExA(LPCSTR path, PULARGE_INTEGER caller, PULARGE_INTEGER total,
                                          PULARGE_INTEGER free) {
+  if (GetCurrentThreadId() == interleaving.firstThread) {
+    interleaving.firstQueried = true;
+  } else if (interleaving.phase == Inside::Restore) {
+    WaitForSingleObject(interleaving.firstRestored, 2000);  // the first's restore, if it waits
+  }
   seenByTheDiskQuery = CurrentErrorModes();
   if (((seenByTheDiskQuery.thread | seenByTheDiskQuery.process) & SEM_FAILCRITICALERRORS) == 0)
     ++queriesWithoutTheFlag;
@@ -280,37 +298,56 @@ TEST_F(PluginE2E, DiskAnswersShowTheDrivesFreeSpaceNotTheCallers) {
   EXPECT_EQ(Framed("^[^ 2.00GB ^/^ 4.00GB ^]^"), Answer("(!VuskDiskC)"));
 }
 
+std::vector<UINT> setErrorModeCalls;
+UINT WINAPI RecordingSetErrorMode(UINT mode) {
+  setErrorModeCalls.push_back(mode);
+  return SetErrorMode(mode);
+}
+
 // A drive with no medium must not pop up a box that blocks the host: the query runs with
 // critical-error boxes off, in the thread's own mode where Windows has one, and the caller's
-// modes come back exactly.
+// modes come back exactly. The process's mode is changed by these calls only: every one that
+// sets it for the query carries the flag (on 95 to XP the first cannot know the host's other
+// flags yet), and the last puts the host's mode back.
 TEST_F(PluginE2E, TheDiskQueryRunsWithCriticalErrorBoxesOff) {
   const ErrorModes callers = {SEM_NOOPENFILEERRORBOX, SEM_NOGPFAULTERRORBOX};
   const ErrorModes processMode = {SEM_NOOPENFILEERRORBOX,
                                   SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS};
+  const UINT fail = SEM_FAILCRITICALERRORS, host = SEM_NOGPFAULTERRORBOX;
   const struct {
     const char* what;
     const char* hidden[2];
     ErrorModes during;
+    std::vector<UINT> setErrorModeCalls;  // per query
   } cases[] = {
       {"thread mode (Windows 7 and later)",
        {},
-       {SEM_NOOPENFILEERRORBOX | SEM_FAILCRITICALERRORS, SEM_NOGPFAULTERRORBOX}},
-      {"process mode (Vista)", {"SetThreadErrorMode"}, processMode},
-      {"process mode (95 to XP)", {"SetThreadErrorMode", "GetErrorMode"}, processMode},
+       {SEM_NOOPENFILEERRORBOX | SEM_FAILCRITICALERRORS, SEM_NOGPFAULTERRORBOX},
+       {}},
+      {"process mode (Vista)", {"SetThreadErrorMode"}, processMode, {host | fail, host}},
+      {"process mode (95 to XP)",
+       {"SetThreadErrorMode", "GetErrorMode"},
+       processMode,
+       {fail, host | fail, host}},
   };
   const ErrorModes own = CurrentErrorModes();
   for (const auto& c : cases) {
     ScriptedLookups lookups(library_, c.hidden[0], nullptr, c.hidden[1]);
     ASSERT_TRUE(lookups.Active()) << c.what;
     const ImportReplacement diskQuery = DiskQueryReplacedBy(&RecordingGetDiskFreeSpaceExA);
-    ASSERT_TRUE(diskQuery.Active()) << c.what;
+    const ImportReplacement setMode(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
+                                    "SetErrorMode",
+                                    reinterpret_cast<void*>(&RecordingSetErrorMode));
+    ASSERT_TRUE(diskQuery.Active() && setMode.Active()) << c.what;
     SetThreadErrorMode(callers.thread, nullptr);
     SetErrorMode(callers.process);
     char result[512] = {};
     for (const char* query : {"first query", "second query"}) {  // the shared state winds back
       seenByTheDiskQuery = {};
+      setErrorModeCalls.clear();
       result[0] = '\0';
       EXPECT_EQ(1, library_.EntryPoints().parseTag("(!VuskDiskC)", 0, result)) << c.what;
+      EXPECT_EQ(c.setErrorModeCalls, setErrorModeCalls) << c.what << ", " << query;
       EXPECT_EQ(c.during, seenByTheDiskQuery)
           << c.what << ", " << query << ": thread " << seenByTheDiskQuery.thread << ", process "
           << seenByTheDiskQuery.process;
@@ -324,9 +361,9 @@ TEST_F(PluginE2E, TheDiskQueryRunsWithCriticalErrorBoxesOff) {
   }
 }
 
-// A flag the host sets while a query runs is the host's choice and stays: the mode is put back
-// only when it is still the one the plug-in set.
-TEST_F(PluginE2E, AFlagTheHostSetsDuringADiskQueryStays) {
+// A mode the host sets while a query runs is the host's choice and stays whole: having read the
+// mode then, it holds the plug-in's flag too, and the plug-in cannot tell whether it means it.
+TEST_F(PluginE2E, AModeTheHostSetsDuringADiskQueryStaysWhole) {
   const UINT own = GetErrorMode();
   for (const char* alsoHidden : {"", "GetErrorMode"}) {  // Vista, then 95 to XP
     ScriptedLookups lookups(library_, "SetThreadErrorMode", nullptr, alsoHidden);
@@ -340,7 +377,7 @@ TEST_F(PluginE2E, AFlagTheHostSetsDuringADiskQueryStays) {
     hostSetsDuringTheQuery = 0;
     const UINT after = GetErrorMode();
     SetErrorMode(own);
-    EXPECT_EQ(UINT(SEM_NOGPFAULTERRORBOX), after & SEM_NOGPFAULTERRORBOX) << what;
+    EXPECT_EQ(UINT(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS), after) << what;
   }
 }
 
@@ -390,6 +427,74 @@ TEST_F(PluginE2E, OverlappingDiskQueriesKeepTheHostsProcessMode) {
     EXPECT_EQ(0, queriesWithoutTheFlag) << c.what;
     if (c.hostFlagsAlwaysSet) {
       EXPECT_EQ(0, wrongPolls) << c.what << ", of " << polls << " polls";
+    }
+  }
+}
+
+DWORD WINAPI SecondQuery(void*) {
+  char result[128] = {};
+  interleaving.parseTag("(!VuskDiskC)", 0, result);
+  return 0;
+}
+
+UINT WINAPI InterleavingSetErrorMode(UINT mode) {
+  if (GetCurrentThreadId() != interleaving.firstThread) {
+    const UINT replaced = SetErrorMode(mode);
+    SetEvent(interleaving.secondSetMode);
+    return replaced;
+  }
+  if (interleaving.started || (interleaving.phase == Inside::Restore && !interleaving.firstQueried))
+    return SetErrorMode(mode);
+  interleaving.started = true;
+  interleaving.second = CreateThread(nullptr, 0, SecondQuery, nullptr, 0, nullptr);
+  // Held off by the plug-in's lock, the second query gets no further than its start meanwhile.
+  // Without it, it runs its query now (inside the save), or takes the mode the first is about to
+  // restore for the host's (inside the restore).
+  WaitForSingleObject(
+      interleaving.phase == Inside::Save ? interleaving.second : interleaving.secondSetMode, 500);
+  const UINT replaced = SetErrorMode(mode);
+  SetEvent(interleaving.firstRestored);
+  return replaced;
+}
+
+// The shared save and restore hold a lock around their mode calls: a query that starts in the
+// middle of either waits, and so never runs without the flag nor leaves the host's mode changed.
+TEST_F(PluginE2E, AQueryStartedDuringAnothersSaveOrRestoreWaitsForIt) {
+  const UINT own = GetErrorMode();
+  for (const char* alsoHidden : {"", "GetErrorMode"}) {  // Vista, then 95 to XP
+    for (Inside phase : {Inside::Save, Inside::Restore}) {
+      ScriptedLookups lookups(library_, "SetThreadErrorMode", nullptr, alsoHidden);
+      const ImportReplacement diskQuery = DiskQueryReplacedBy(&RecordingGetDiskFreeSpaceExA);
+      const ImportReplacement setMode(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
+                                      "SetErrorMode",
+                                      reinterpret_cast<void*>(&InterleavingSetErrorMode));
+      ASSERT_TRUE(lookups.Active() && diskQuery.Active() && setMode.Active());
+      interleaving.phase = phase;
+      interleaving.firstThread = GetCurrentThreadId();
+      interleaving.firstQueried = interleaving.started = false;
+      interleaving.secondSetMode = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+      interleaving.firstRestored = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+      interleaving.parseTag = library_.EntryPoints().parseTag;
+      queriesWithoutTheFlag = 0;
+      SetErrorMode(SEM_NOGPFAULTERRORBOX);
+      char result[128] = {};
+      interleaving.parseTag("(!VuskDiskC)", 0, result);
+      const bool started = interleaving.started;
+      if (started) WaitForSingleObject(interleaving.second, INFINITE);
+      const UINT after = GetErrorMode();
+      SetErrorMode(own);
+      for (HANDLE handle :
+           {interleaving.second, interleaving.secondSetMode, interleaving.firstRestored})
+        if (handle != nullptr) CloseHandle(handle);
+      interleaving.phase = Inside::Nothing;
+      interleaving.firstThread = 0;
+      interleaving.second = interleaving.secondSetMode = interleaving.firstRestored = nullptr;
+      const std::string what =
+          std::string(*alsoHidden ? "95 to XP" : "Vista") +
+          (phase == Inside::Save ? ", inside the save" : ", inside the restore");
+      ASSERT_TRUE(started) << what;
+      EXPECT_EQ(0, queriesWithoutTheFlag) << what;
+      EXPECT_EQ(UINT(SEM_NOGPFAULTERRORBOX), after) << what;
     }
   }
 }
@@ -453,7 +558,20 @@ TEST_F(PluginE2E, PingRepliesAndDeclines) {
   }
 }
 
+// As a limited account finds the registry on NT 4 to XP: the keys the answers read open for
+// reading, and for nothing more.
+LONG WINAPI ReadOnlyRegOpenKeyExA(HKEY root, LPCSTR path, DWORD options, REGSAM access, PHKEY key) {
+  if ((access & ~KEY_READ) != 0) return ERROR_ACCESS_DENIED;
+  return RegOpenKeyExA(root, path, options, access, key);
+}
+ImportReplacement ReadOnlyRegistry() {
+  return ImportReplacement(GetModuleHandleA("Ostrakin.dll"), "ADVAPI32.dll", "RegOpenKeyExA",
+                           reinterpret_cast<void*>(&ReadOnlyRegOpenKeyExA));
+}
+
 TEST_F(PluginE2E, ProcessorAnswerReadsTheRegistry) {
+  const ImportReplacement readOnly = ReadOnlyRegistry();
+  ASSERT_TRUE(readOnly.Active());
   MachineValueFixture name(kProcessorKey, kProcessorNameValue);
   MachineValueFixture clock(kProcessorKey, kProcessorClockValue);
   ASSERT_TRUE(name.Set(REG_SZ, std::string("   Fixture CPU 9000") + '\0'));
@@ -467,6 +585,8 @@ TEST_F(PluginE2E, ProcessorAnswerReadsTheRegistry) {
 }
 
 TEST_F(PluginE2E, VideoCardAnswerReadsControlSet001) {
+  const ImportReplacement readOnly = ReadOnlyRegistry();
+  ASSERT_TRUE(readOnly.Active());
   MachineValueFixture description(kDisplayAdapterKey, kDisplayAdapterValue);
   const std::string screen = " " + std::to_string(GetSystemMetrics(SM_CXFULLSCREEN)) + "x" +
                              std::to_string(GetSystemMetrics(SM_CYFULLSCREEN)) + "  ";

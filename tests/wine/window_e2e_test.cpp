@@ -154,17 +154,23 @@ HWND WindowOf(const ChildProcess& host) {
 }
 
 HWND notifiedOnToast = nullptr;
+bool notifiedAlready = false;
 
-// Hears the toast broadcast and, while the sender still waits, sends the host the change notice.
+// Hears the first toast broadcast and, while the sender still waits, sends the host a toast
+// request of this program's and the change notice.
 LRESULT CALLBACK NotifyOnToast(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == RegisterWindowMessageA(OSTRAKIN_DISPLAY_TOAST_MESSAGE)) {
-    SendMessageA(notifiedOnToast, RegisterWindowMessageA(OSTRAKIN_PLUGIN_CHANGE_MESSAGE), 0, 0);
+  if (message == RegisterWindowMessageA(OSTRAKIN_DISPLAY_TOAST_MESSAGE) && !notifiedAlready) {
+    notifiedAlready = true;
+    SendMessageA(notifiedOnToast, message, 0x00ABCDEF, 0);
+    SendMessageA(notifiedOnToast, RegisterWindowMessageA(OSTRAKIN_PLUGIN_CHANGE_MESSAGE), 7, 9);
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
 // While the plug-in's toast function waits in its send, the host's thread answers what other
-// programs send it: a change notice then must not release the library under the running toast.
+// programs send it: another program's toast request is named, not read (its record is not in the
+// host's memory), and a change notice must not release the library under the running toast. The
+// notice is acted on once, as sent, when the toast has returned; a later toast has none.
 TEST(TypedToastE2E, AChangeNoticeSentDuringTheToastWaitsForItToReturn) {
   ChildProcess host;
   ASSERT_TRUE(StartListening(host));
@@ -187,12 +193,22 @@ TEST(TypedToastE2E, AChangeNoticeSentDuringTheToastWaitsForItToReturn) {
   while (notifier == 0)
     Sleep(10);
   ASSERT_TRUE(host.WriteLine("/toast 1 2 3"));
-  EXPECT_TRUE(host.WaitForLine(") returned", 20000)) << host.Transcript();
-  EXPECT_TRUE(host.WaitForLine("Plug-in change notice (wParam 0, lParam 0): released", 10000))
+  EXPECT_TRUE(
+      host.WaitForLine("(narrow texts, lParam 0) from another program: its record, at "
+                       "0x00ABCDEF in that program's memory, cannot be read here",
+                       20000))
       << host.Transcript();
+  EXPECT_TRUE(host.WaitForLine(") returned", 20000)) << host.Transcript();
+  EXPECT_TRUE(host.WaitForLine("Plug-in change notice (wParam 7, lParam 9): released", 10000))
+      << host.Transcript();
+  ASSERT_TRUE(host.WriteLine("/toast 4 5 6"));
+  EXPECT_TRUE(host.WaitForLine(") returned", 20000)) << host.Transcript();
   PostThreadMessageA(notifier, WM_QUIT, 0, 0);
   thread.join();
   EXPECT_EQ(0, host.Finish(10000)) << host.Transcript();
+  const std::string& transcript = host.Transcript();
+  EXPECT_EQ(transcript.find("Plug-in change notice"), transcript.rfind("Plug-in change notice"))
+      << transcript;
 }
 
 // Another program may close the host's hidden window: the host answers what was typed before,
