@@ -34,6 +34,11 @@ size_t EditDistance(const std::string& typed, const std::string& keyword) {
   return row[keyword.size()];
 }
 
+// A typo or two: one or two letters left out, added or changed, or two letters swapped. A tag
+// further from every keyword is another word, or another plug-in's tag, more likely than a slip,
+// and a suggestion would only mislead.
+constexpr size_t kNearEnough = 2;
+
 }  // namespace
 
 std::string DescribeUnansweredTag(const std::string& tag, const TagCatalogue& tags) {
@@ -62,6 +67,7 @@ std::string DescribeUnansweredTag(const std::string& tag, const TagCatalogue& ta
   }
   if (nearest.empty()) return tag + " was not answered; the plug-in published no keywords";
   if (best == 0) return tag + " is one of the plug-in's keywords, but it gave no answer here";
+  if (best > kNearEnough) return tag + " is not one of the plug-in's keywords";
   return tag + " is not one of the plug-in's keywords; nearest: " + nearest;
 }
 

@@ -54,17 +54,25 @@ TEST(TagExpansion, PutsAnswersWhereTagsStoodAndLeavesTheRest) {
   }
 }
 
+// Only a keyword of the catalogue (no slot behind its count) a typo or two away is named.
 TEST(UnansweredTag, NamesTheNearestKeywordOfTheCatalogue) {
   auto tags = std::make_unique<TagCatalogue>();
   tags->count = 3;
   std::strcpy(tags->tagTexts[0], "(!VuskDisk*)  <replace the * with drive letter!>");
   std::strcpy(tags->tagTexts[1], "(!VuskRamStat)");
   std::strcpy(tags->tagTexts[2], "(!VuskRamBar)");
+  std::strcpy(tags->tagTexts[3], "(!Weather)");  // the host's, behind the count
+  const std::string notOurs = " is not one of the plug-in's keywords";
   const struct {
     const char* tag;
-    const char* said;
+    std::string said;
   } cases[] = {
       {"(!VuskRamBr)", "(!VuskRamBr) is not one of the plug-in's keywords; nearest: (!VuskRamBar)"},
+      {"(!VuskRmBr)", "(!VuskRmBr)" + notOurs + "; nearest: (!VuskRamBar)"},
+      {"(!VuskDsikC)", "(!VuskDsikC)" + notOurs + "; nearest: (!VuskDiskC)"},
+      {"(!VuskRam)", "(!VuskRam)" + notOurs},
+      {"(!Weather)", "(!Weather)" + notOurs},
+      {"(!)", "(!)" + notOurs},
       {"(!vuskdiskc", "(!vuskdiskc is not one of the plug-in's keywords; nearest: (!VuskDiskC)"},
       {"(!VuskDisk1)", "(!VuskDisk1) is not one of the plug-in's keywords; nearest: (!VuskDisk*)"},
       {"(!vuskramstat)",

@@ -21,6 +21,17 @@ TEST(BoundedFormat, WritesTheConversionsTheAnswersUse) {
   EXPECT_STREQ("0 4294967296 18446744073709551615", out);
 }
 
+// A conversion it does not write ends the text there: going on would read the arguments out of
+// step. BOUNDED_FORMAT refuses such a format when it compiles.
+TEST(BoundedFormat, EndsTheTextAtAConversionItDoesNotWrite) {
+  static_assert(IsWritableFormat("%d%i%s%.*s%llu%%") && !IsWritableFormat("%02d") &&
+                !IsWritableFormat("%u") && !IsWritableFormat("%.2s"));
+  char out[16];
+  const char* unwritable = "a%ub%s";
+  EXPECT_EQ(1u, BoundedFormat(out, sizeof out, unwritable, "never read"));
+  EXPECT_STREQ("a", out);
+}
+
 TEST(BoundedFormat, NeverWritesPastItsCapacity) {
   char out[16];
   std::memset(out, '#', sizeof out);
