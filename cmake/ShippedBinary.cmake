@@ -1,9 +1,9 @@
 # What every shipped Windows binary gets: a version resource, so that Windows shows the product
 # and version in the file's properties, no symbol table, and the same bytes from every build of
-# the same sources: the PE timestamp (and so the checksum) is SOURCE_DATE_EPOCH when that is set
-# at configure time (the linker reads it from the environment then), and 0 otherwise. Its code
-# runs on the oldest processor of the oldest Windows it loads on, and it starts at its own entry
-# point: mingw-w64's C runtime start-up is built for the Pentium Pro (see ostrakin_oldest_processor).
+# the same sources: the PE timestamp is always 0, so that neither the clock nor the environment
+# of the link (the linker would read SOURCE_DATE_EPOCH then) reaches the bytes. Its code runs on
+# the oldest processor of the oldest Windows it loads on, and it starts at its own entry point:
+# mingw-w64's C runtime start-up is built for the Pentium Pro (see ostrakin_oldest_processor).
 #   ostrakin_shipped_binary(target VFT_DLL "what it is" EntryPoint@ArgumentBytes)
 function(ostrakin_shipped_binary target file_type description entry_point)
   set(VERSION_FILE_TYPE ${file_type})
@@ -21,9 +21,7 @@ function(ostrakin_shipped_binary target file_type description entry_point)
   # A misspelled entry symbol is only a linker warning, and the binary would start nowhere.
   target_link_options(${target} PRIVATE -s -nostartfiles -Wl,-e,_${entry_point} -Wl,--fatal-warnings)
   ostrakin_oldest_processor(${target})
-  if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    target_link_options(${target} PRIVATE -Wl,--no-insert-timestamp)
-  endif()
+  target_link_options(${target} PRIVATE -Wl,--no-insert-timestamp)
 endfunction()
 
 # Windows 95 runs on a 386, and the compiler's default is the Pentium Pro (cmov, fcomi): code that

@@ -21,10 +21,8 @@ namespace {
 
 constexpr long kNoiseKiB = 1024;
 
-// The wineserver's resident memory in its 32-bit address space, in KiB, from its smaps; -1 when
-// it cannot be read. Files are opened by the wineserver on Wine's behalf, so "/proc/self" names
-// it. Where the kernel refuses 32-bit programs, qemu runs it and keeps its own memory above
-// 4 GiB; and qemu answers "self/smaps" itself, with nothing resident, but not "task/".
+// The wineserver's resident memory below 4 GiB (qemu's own lies above), in KiB; -1 when unreadable.
+// The wineserver opens files for Wine, so "self" is it; "task/" gets past qemu's own "self/smaps".
 long WineserverResidentKiB() {
   std::ifstream stat("Z:\\proc\\self\\stat");
   std::string pid;
