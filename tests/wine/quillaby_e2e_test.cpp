@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <string>
-#include <thread>
 
 #include "Ostrakin.h"
 #include "plugin_library.h"
@@ -44,32 +43,17 @@ LRESULT CALLBACK CountNotices(HWND window, UINT message, WPARAM wParam, LPARAM l
 // reads its queue once Quillaby has ended (or after a while, if it has not) and tells which way
 // the notice came: so no time bound decides the outcome.
 TEST(QuillabyE2E, PostsTheNoticeSoThatAHungWindowCannotHoldItUp) {
-  HANDLE readNow = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  std::atomic<DWORD> reader{0};
-  std::thread hung([&] {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = CountNotices;
-    windowClass.lpszClassName = "OstrakinTestHungWindow";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("OstrakinTestHungWindow", "", 0, 0, 0, 0, 0, nullptr, nullptr,
-                                nullptr, nullptr);
-    MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists from here
-    reader = window != nullptr ? GetCurrentThreadId() : 1;
-    WaitForSingleObject(readNow, INFINITE);
-    while (window != nullptr && GetMessageA(&message, nullptr, 0, 0) > 0)
-      DispatchMessageA(&message);
-  });
-  while (reader == 0)
-    Sleep(10);
-  ChildProcess quillaby;
-  const bool started = quillaby.Start(Quillaby());
-  if (started) quillaby.Ends(30000);
-  SetEvent(readNow);
-  const int status = started ? quillaby.Finish(INFINITE) : -1;
-  PostThreadMessageA(reader, WM_QUIT, 0, 0);  // after the notice, which Quillaby left before it
-  hung.join();
-  CloseHandle(readNow);
+  int status = -1;
+  {
+    testing::WindowOnItsOwnThread hung("OstrakinTestHungWindow", CountNotices, false);
+    ASSERT_TRUE(hung.Created());
+    ChildProcess quillaby;
+    if (quillaby.Start(Quillaby())) {
+      quillaby.Ends(30000);
+      hung.Read();
+      status = quillaby.Finish(INFINITE);
+    }
+  }  // the window reads the notice Quillaby left in its queue, then ends
   EXPECT_EQ(0, status);
   EXPECT_EQ(1, noticesHeard.load());
   EXPECT_EQ(0, noticesSent.load()) << "sent, not posted: one hung window would hold Quillaby up";

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -176,22 +175,8 @@ TEST(TypedToastE2E, AChangeNoticeSentDuringTheToastWaitsForItToReturn) {
   ASSERT_TRUE(StartListening(host));
   notifiedOnToast = WindowOf(host);
   ASSERT_NE(nullptr, notifiedOnToast);
-  std::atomic<DWORD> notifier{0};
-  std::thread thread([&notifier] {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = NotifyOnToast;
-    windowClass.lpszClassName = "OstrakinTestNotifier";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("OstrakinTestNotifier", "", 0, 0, 0, 0, 0, nullptr, nullptr,
-                                nullptr, nullptr);
-    MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists from here
-    notifier = window != nullptr ? GetCurrentThreadId() : 1;
-    while (window != nullptr && GetMessageA(&message, nullptr, 0, 0) > 0)
-      DispatchMessageA(&message);
-  });
-  while (notifier == 0)
-    Sleep(10);
+  testing::WindowOnItsOwnThread notifier("OstrakinTestNotifier", NotifyOnToast);
+  ASSERT_TRUE(notifier.Created());
   ASSERT_TRUE(host.WriteLine("/toast 1 2 3"));
   EXPECT_TRUE(
       host.WaitForLine("(narrow texts, lParam 0) from another program: its record, at "
@@ -203,8 +188,6 @@ TEST(TypedToastE2E, AChangeNoticeSentDuringTheToastWaitsForItToReturn) {
       << host.Transcript();
   ASSERT_TRUE(host.WriteLine("/toast 4 5 6"));
   EXPECT_TRUE(host.WaitForLine(") returned", 20000)) << host.Transcript();
-  PostThreadMessageA(notifier, WM_QUIT, 0, 0);
-  thread.join();
   EXPECT_EQ(0, host.Finish(10000)) << host.Transcript();
   const std::string& transcript = host.Transcript();
   EXPECT_EQ(transcript.find("Plug-in change notice"), transcript.rfind("Plug-in change notice"))

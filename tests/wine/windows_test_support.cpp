@@ -4,6 +4,37 @@
 
 namespace ostrakin::testing {
 
+WindowOnItsOwnThread::WindowOnItsOwnThread(const char* className, WNDPROC procedure,
+                                           bool readsAtOnce)
+    : read_(CreateEventA(nullptr, TRUE, readsAtOnce, nullptr)),
+      ready_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+  reader_ = std::thread([this, className, procedure] {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.lpszClassName = className;
+    RegisterClassA(&windowClass);
+    created_ =
+        CreateWindowA(className, "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr) != nullptr;
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists from here
+    thread_ = GetCurrentThreadId();
+    SetEvent(ready_);
+    WaitForSingleObject(read_, INFINITE);
+    while (created_ && GetMessageA(&message, nullptr, 0, 0) > 0)
+      DispatchMessageA(&message);
+  });
+  WaitForSingleObject(ready_, INFINITE);
+}
+
+// The messages already queued are read before the quit that follows them.
+WindowOnItsOwnThread::~WindowOnItsOwnThread() {
+  PostThreadMessageA(thread_, WM_QUIT, 0, 0);
+  Read();
+  reader_.join();
+  CloseHandle(read_);
+  CloseHandle(ready_);
+}
+
 int RunAndCapture(const std::string& commandLine, std::string* output) {
   ChildProcess child;
   if (!child.Start(commandLine)) return -1;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
 
 namespace ostrakin::testing {
 
@@ -59,6 +60,25 @@ class ChildProcess {
  private:
   HANDLE process_ = nullptr, input_ = nullptr, output_ = nullptr;
   std::string pending_, transcript_;
+};
+
+// A top-level window of this process on a thread of its own, which reads the window's messages
+// from Read() on (at once when `readsAtOnce`) until the object dies; until then, it is as hung.
+class WindowOnItsOwnThread {
+ public:
+  WindowOnItsOwnThread(const char* className, WNDPROC procedure, bool readsAtOnce = true);
+  ~WindowOnItsOwnThread();
+  WindowOnItsOwnThread(const WindowOnItsOwnThread&) = delete;
+  WindowOnItsOwnThread& operator=(const WindowOnItsOwnThread&) = delete;
+
+  bool Created() const { return created_; }
+  void Read() { SetEvent(read_); }
+
+ private:
+  HANDLE read_, ready_;
+  DWORD thread_ = 0;
+  bool created_ = false;
+  std::thread reader_;
 };
 
 // A registry value under HKEY_LOCAL_MACHINE set for the lifetime of the object. Afterwards the
