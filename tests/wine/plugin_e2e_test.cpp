@@ -251,28 +251,29 @@ ErrorModes seenByTheDiskQuery;
 UINT hostSetsDuringTheQuery = 0;  // as another host thread may, while a query runs
 std::atomic<long> queriesWithoutTheFlag{0};
 
-// A second disk query started from inside the first one's save of the process's mode (its first
-// SetErrorMode) or its restore (its first after its query), by the plug-in's own SetErrorMode.
+// A second disk query, started by the plug-in's own SetErrorMode from inside the first query's
+// save of the process's mode (its first call) or its restore (its first after its query).
 enum class Inside { Nothing, Save, Restore };
 struct {
   Inside phase = Inside::Nothing;
   DWORD firstThread = 0;
   std::atomic<bool> firstQueried{false};
-  bool started = false;
-  HANDLE second = nullptr, secondSetMode = nullptr, firstRestored = nullptr;
+  std::thread second;
+  HANDLE secondMoved = nullptr, firstRestored = nullptr;  // events
   ParseTagFn parseTag = nullptr;
 } interleaving;
 
 BOOL WINAPI RecordingGetDiskFreeSpaceExA(LPCSTR path, PULARGE_INTEGER caller, PULARGE_INTEGER total,
                                          PULARGE_INTEGER free) {
-  if (GetCurrentThreadId() == interleaving.firstThread) {
-    interleaving.firstQueried = true;
-  } else if (interleaving.phase == Inside::Restore) {
+  const bool second =
+      interleaving.phase != Inside::Nothing && GetCurrentThreadId() != interleaving.firstThread;
+  if (!second) interleaving.firstQueried = true;
+  if (second && interleaving.phase == Inside::Restore)
     WaitForSingleObject(interleaving.firstRestored, 2000);  // the first's restore, if it waits
-  }
   seenByTheDiskQuery = CurrentErrorModes();
   if (((seenByTheDiskQuery.thread | seenByTheDiskQuery.process) & SEM_FAILCRITICALERRORS) == 0)
     ++queriesWithoutTheFlag;
+  if (second) SetEvent(interleaving.secondMoved);
   if (hostSetsDuringTheQuery != 0) SetErrorMode(GetErrorMode() | hostSetsDuringTheQuery);
   return GetDiskFreeSpaceExA(path, caller, total, free);
 }
@@ -431,27 +432,22 @@ TEST_F(PluginE2E, OverlappingDiskQueriesKeepTheHostsProcessMode) {
   }
 }
 
-DWORD WINAPI SecondQuery(void*) {
-  char result[128] = {};
-  interleaving.parseTag("(!VuskDiskC)", 0, result);
-  return 0;
-}
-
 UINT WINAPI InterleavingSetErrorMode(UINT mode) {
-  if (GetCurrentThreadId() != interleaving.firstThread) {
+  const bool first = GetCurrentThreadId() == interleaving.firstThread;
+  if (!first || interleaving.second.joinable() ||
+      (interleaving.phase == Inside::Restore && !interleaving.firstQueried)) {
     const UINT replaced = SetErrorMode(mode);
-    SetEvent(interleaving.secondSetMode);
+    if (!first) SetEvent(interleaving.secondMoved);
     return replaced;
   }
-  if (interleaving.started || (interleaving.phase == Inside::Restore && !interleaving.firstQueried))
-    return SetErrorMode(mode);
-  interleaving.started = true;
-  interleaving.second = CreateThread(nullptr, 0, SecondQuery, nullptr, 0, nullptr);
-  // Held off by the plug-in's lock, the second query gets no further than its start meanwhile.
-  // Without it, it runs its query now (inside the save), or takes the mode the first is about to
-  // restore for the host's (inside the restore).
-  WaitForSingleObject(
-      interleaving.phase == Inside::Save ? interleaving.second : interleaving.secondSetMode, 500);
+  interleaving.second = std::thread([] {
+    char result[128] = {};
+    interleaving.parseTag("(!VuskDiskC)", 0, result);
+  });
+  // Held off by the plug-in's lock, the second query gets nowhere meanwhile. Without it, it runs
+  // its query now (inside the save), or takes the mode the first is about to put back (inside
+  // the restore) and then runs its query.
+  WaitForSingleObject(interleaving.secondMoved, 500);
   const UINT replaced = SetErrorMode(mode);
   SetEvent(interleaving.firstRestored);
   return replaced;
@@ -469,26 +465,23 @@ TEST_F(PluginE2E, AQueryStartedDuringAnothersSaveOrRestoreWaitsForIt) {
                                       "SetErrorMode",
                                       reinterpret_cast<void*>(&InterleavingSetErrorMode));
       ASSERT_TRUE(lookups.Active() && diskQuery.Active() && setMode.Active());
-      interleaving.phase = phase;
       interleaving.firstThread = GetCurrentThreadId();
-      interleaving.firstQueried = interleaving.started = false;
-      interleaving.secondSetMode = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+      interleaving.firstQueried = false;
+      interleaving.secondMoved = CreateEventA(nullptr, FALSE, FALSE, nullptr);
       interleaving.firstRestored = CreateEventA(nullptr, TRUE, FALSE, nullptr);
       interleaving.parseTag = library_.EntryPoints().parseTag;
+      interleaving.phase = phase;
       queriesWithoutTheFlag = 0;
       SetErrorMode(SEM_NOGPFAULTERRORBOX);
       char result[128] = {};
       interleaving.parseTag("(!VuskDiskC)", 0, result);
-      const bool started = interleaving.started;
-      if (started) WaitForSingleObject(interleaving.second, INFINITE);
+      const bool started = interleaving.second.joinable();
+      if (started) interleaving.second.join();
+      interleaving.phase = Inside::Nothing;
       const UINT after = GetErrorMode();
       SetErrorMode(own);
-      for (HANDLE handle :
-           {interleaving.second, interleaving.secondSetMode, interleaving.firstRestored})
-        if (handle != nullptr) CloseHandle(handle);
-      interleaving.phase = Inside::Nothing;
-      interleaving.firstThread = 0;
-      interleaving.second = interleaving.secondSetMode = interleaving.firstRestored = nullptr;
+      CloseHandle(interleaving.secondMoved);
+      CloseHandle(interleaving.firstRestored);
       const std::string what =
           std::string(*alsoHidden ? "95 to XP" : "Vista") +
           (phase == Inside::Save ? ", inside the save" : ", inside the restore");
