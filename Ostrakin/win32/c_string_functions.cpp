@@ -1,6 +1,6 @@
 // The C library's string and memory functions, the DLL's own: the core calls a few, and the
-// compiler emits calls to them for copies and clears of its own. With these the DLL imports no C
-// runtime DLL, which not every Windows it loads on has (msvcrt.dll is not part of every Windows 95).
+// compiler emits calls to them for copies and clears of its own. With these the DLL imports no
+// C runtime DLL, which not every Windows it loads on has (not every Windows 95 has msvcrt.dll).
 // Built so that the compiler does not turn the loops below back into calls to themselves.
 #include <cstddef>
 
