@@ -74,10 +74,17 @@ build_preset() {
       step "Configuring $preset (build/$preset)..."
       quietly "configure-$preset" cmake --preset "$preset"
     fi
-    if ! cmake --build --preset "$preset" -- -n 2>/dev/null | grep -q '^ninja: no work to do'; then
+    # A dry run always names the check of the globbed folders (and so a run of CMake): beyond
+    # those lines there is work worth a line of progress. The build runs either way, so that a
+    # file added to a globbed folder is built.
+    if cmake --build --preset "$preset" -- -n 2>/dev/null |
+      grep -v -e '^ninja: no work to do' -e 'Re-checking globbed directories' -e 'Re-running CMake' |
+      grep -q .; then
       step "Building $preset (log: build/logs/build-$preset.log)..."
       quietly "build-$preset" cmake --build --preset "$preset"
       step "Built $preset in $((SECONDS - started)) s"
+    else
+      quietly "build-$preset" cmake --build --preset "$preset"
     fi
   )
 }
