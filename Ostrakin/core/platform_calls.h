@@ -28,12 +28,14 @@ using RegistryKey = void*;
 // "Query" fetches; the registry methods keep the registry's own verbs.
 class PlatformCalls {
  public:
-  // Fills `fact` for the question it holds. False when the platform could not answer: the
-  // record's answer may then hold anything, and the caller must not show it.
+  // Fills `fact` for the question it holds. False when the platform could not answer; the record
+  // then holds its defaults (`Fact{}`), never what the failed call left behind.
   template <typename Fact>
   bool Query(Fact& fact) {
     static_assert(std::is_trivially_copyable_v<Fact>, "a fact is a plain record of bytes");
-    return QueryFact(IdOf<Fact>(), &fact, sizeof fact);
+    if (QueryFact(IdOf<Fact>(), &fact, sizeof fact)) return true;
+    fact = Fact{};
+    return false;
   }
   // The same for a fact known by its id only: `fact` points at `size` bytes of that type.
   virtual bool QueryFact(FactId id, void* fact, uint32_t size) = 0;

@@ -14,33 +14,11 @@ void* memcpy(void* destination, const void* source, size_t size) {
   return destination;
 }
 
-void* memmove(void* destination, const void* source, size_t size) {
-  auto* to = static_cast<unsigned char*>(destination);
-  const auto* from = static_cast<const unsigned char*>(source);
-  if (to < from) {
-    for (size_t i = 0; i < size; ++i)
-      to[i] = from[i];
-  } else {
-    for (size_t i = size; i-- > 0;)
-      to[i] = from[i];
-  }
-  return destination;
-}
-
 void* memset(void* destination, int value, size_t size) {
   auto* to = static_cast<unsigned char*>(destination);
   for (size_t i = 0; i < size; ++i)
     to[i] = static_cast<unsigned char>(value);
   return destination;
-}
-
-int memcmp(const void* first, const void* second, size_t size) {
-  const auto* a = static_cast<const unsigned char*>(first);
-  const auto* b = static_cast<const unsigned char*>(second);
-  for (size_t i = 0; i < size; ++i) {
-    if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
-  }
-  return 0;
 }
 
 size_t strlen(const char* text) {

@@ -1,5 +1,5 @@
 // Platform calls scripted by a test. A fact of any type answers what the test scripted; one never
-// scripted, or made to fail, fails and leaves bytes behind that the answer must not show (the
+// scripted, or made to fail, fails and leaves bytes behind that Query must not pass on (the
 // scripted answer itself, or a pattern). The registry behaves as a careless system may (a value
 // larger than the caller's buffer fails and scribbles on the buffer; a shorter one leaves a
 // pattern after itself, which the caller must not read as data) and keeps a ledger of opened and

@@ -34,7 +34,7 @@ bool FormatDiskSpace(PlatformCalls& platform, char driveLetter, char* out) {
   query.drivePath[0] = driveLetter;
   query.drivePath[1] = ':';
   query.drivePath[2] = '\\';
-  if (!platform.Query(query)) query.freeBytes = query.totalBytes = 0;
+  platform.Query(query);  // a failure leaves both counts 0
   const ScaledAmount free = Scale(query.freeBytes);
   const ScaledAmount total = Scale(query.totalBytes);
   BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02 %s%s \x02/\x02 %s%s \x02]\x02", free.text,

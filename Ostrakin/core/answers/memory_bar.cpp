@@ -51,7 +51,7 @@ int MemoryBarFilledCells(uint64_t availableBytes, uint64_t totalBytes) {
 
 bool FormatMemoryBar(PlatformCalls& platform, char, char* out) {
   MemorySnapshot memory;
-  if (!platform.Query(memory)) memory = MemorySnapshot{};
+  platform.Query(memory);  // a failure leaves both counts 0: an empty bar
   const int filled = MemoryBarFilledCells(memory.availPhys, memory.totalPhys);
   char bar[kMemoryBarCells + 1];
   for (int cell = 0; cell < kMemoryBarCells; ++cell)

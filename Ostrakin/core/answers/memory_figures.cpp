@@ -8,7 +8,7 @@ namespace ostrakin {
 
 bool FormatMemoryFigures(PlatformCalls& platform, char, char* out) {
   MemorySnapshot memory;
-  if (!platform.Query(memory)) memory = MemorySnapshot{};
+  platform.Query(memory);  // a failure leaves both counts 0
   // Whole MiB of the full 64-bit counts: no wrap at 2^31 MiB, as an int conversion would give.
   BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02 %lluMB \x02/\x02 %lluMB \x02]\x02",
                  static_cast<unsigned long long>(memory.availPhys >> 20),

@@ -46,7 +46,7 @@ const char* OperatingSystemName(const OsVersion& version) {
 
 bool FormatOperatingSystem(PlatformCalls& platform, char, char* out) {
   OsVersion version;
-  if (!platform.Query(version)) version = OsVersion{};
+  platform.Query(version);  // a failure leaves version 0.0: "Unknown OS"
   BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02 %s \x02]\x02", OperatingSystemName(version));
   return true;
 }

@@ -27,7 +27,7 @@ bool FormatVideoCard(PlatformCalls& platform, char, char* out) {
   // A description stored without a terminator ends at the size the query reported.
   const size_t length = BoundedLength(description, size);
   ScreenSize screen;
-  if (!platform.Query(screen)) screen = ScreenSize{};
+  platform.Query(screen);  // a failure leaves 0x0
   BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02  %.*s\x02 @ \x02 %ix%i  \x02]\x02", int(length),
                  description, int(screen.width), int(screen.height));
   return true;
