@@ -286,10 +286,15 @@ BOOL WINAPI ThreeFiguresGetDiskFreeSpaceExA(LPCSTR, PULARGE_INTEGER caller, PULA
   return TRUE;
 }
 
-// The DLL's GetDiskFreeSpaceExA is `replacement` while the object lives.
-ImportReplacement DiskQueryReplacedBy(decltype(&GetDiskFreeSpaceExA) replacement) {
-  return ImportReplacement(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll", "GetDiskFreeSpaceExA",
+// The DLL's own calls of `function` go to `replacement` while the object lives.
+template <typename Function>
+ImportReplacement PluginCallsReplaced(const char* dll, const char* function,
+                                      Function* replacement) {
+  return ImportReplacement(GetModuleHandleA("Ostrakin.dll"), dll, function,
                            reinterpret_cast<void*>(replacement));
+}
+ImportReplacement DiskQueryReplacedBy(decltype(&GetDiskFreeSpaceExA) replacement) {
+  return PluginCallsReplaced("KERNEL32.dll", "GetDiskFreeSpaceExA", replacement);
 }
 
 // Where quotas apply, the space left to the caller is less than the drive's free space.
@@ -336,9 +341,8 @@ TEST_F(PluginE2E, TheDiskQueryRunsWithCriticalErrorBoxesOff) {
     ScriptedLookups lookups(library_, c.hidden[0], nullptr, c.hidden[1]);
     ASSERT_TRUE(lookups.Active()) << c.what;
     const ImportReplacement diskQuery = DiskQueryReplacedBy(&RecordingGetDiskFreeSpaceExA);
-    const ImportReplacement setMode(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
-                                    "SetErrorMode",
-                                    reinterpret_cast<void*>(&RecordingSetErrorMode));
+    const ImportReplacement setMode =
+        PluginCallsReplaced("KERNEL32.dll", "SetErrorMode", &RecordingSetErrorMode);
     ASSERT_TRUE(diskQuery.Active() && setMode.Active()) << c.what;
     SetThreadErrorMode(callers.thread, nullptr);
     SetErrorMode(callers.process);
@@ -461,9 +465,8 @@ TEST_F(PluginE2E, AQueryStartedDuringAnothersSaveOrRestoreWaitsForIt) {
     for (Inside phase : {Inside::Save, Inside::Restore}) {
       ScriptedLookups lookups(library_, "SetThreadErrorMode", nullptr, alsoHidden);
       const ImportReplacement diskQuery = DiskQueryReplacedBy(&RecordingGetDiskFreeSpaceExA);
-      const ImportReplacement setMode(GetModuleHandleA("Ostrakin.dll"), "KERNEL32.dll",
-                                      "SetErrorMode",
-                                      reinterpret_cast<void*>(&InterleavingSetErrorMode));
+      const ImportReplacement setMode =
+          PluginCallsReplaced("KERNEL32.dll", "SetErrorMode", &InterleavingSetErrorMode);
       ASSERT_TRUE(lookups.Active() && diskQuery.Active() && setMode.Active());
       interleaving.firstThread = GetCurrentThreadId();
       interleaving.firstQueried = false;
@@ -557,13 +560,10 @@ LONG WINAPI ReadOnlyRegOpenKeyExA(HKEY root, LPCSTR path, DWORD options, REGSAM 
   if ((access & ~KEY_READ) != 0) return ERROR_ACCESS_DENIED;
   return RegOpenKeyExA(root, path, options, access, key);
 }
-ImportReplacement ReadOnlyRegistry() {
-  return ImportReplacement(GetModuleHandleA("Ostrakin.dll"), "ADVAPI32.dll", "RegOpenKeyExA",
-                           reinterpret_cast<void*>(&ReadOnlyRegOpenKeyExA));
-}
 
 TEST_F(PluginE2E, ProcessorAnswerReadsTheRegistry) {
-  const ImportReplacement readOnly = ReadOnlyRegistry();
+  const ImportReplacement readOnly =
+      PluginCallsReplaced("ADVAPI32.dll", "RegOpenKeyExA", &ReadOnlyRegOpenKeyExA);
   ASSERT_TRUE(readOnly.Active());
   MachineValueFixture name(kProcessorKey, kProcessorNameValue);
   MachineValueFixture clock(kProcessorKey, kProcessorClockValue);
@@ -578,7 +578,8 @@ TEST_F(PluginE2E, ProcessorAnswerReadsTheRegistry) {
 }
 
 TEST_F(PluginE2E, VideoCardAnswerReadsControlSet001) {
-  const ImportReplacement readOnly = ReadOnlyRegistry();
+  const ImportReplacement readOnly =
+      PluginCallsReplaced("ADVAPI32.dll", "RegOpenKeyExA", &ReadOnlyRegOpenKeyExA);
   ASSERT_TRUE(readOnly.Active());
   MachineValueFixture description(kDisplayAdapterKey, kDisplayAdapterValue);
   const std::string screen = " " + std::to_string(GetSystemMetrics(SM_CXFULLSCREEN)) + "x" +

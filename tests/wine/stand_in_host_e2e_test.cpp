@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
 #include "core/keyword_table.h"
@@ -94,18 +93,13 @@ TEST(StandInHostE2E, DropsTheControlByteWhenPiped) {
 TEST(StandInHostE2E, ShowsTheWholePlugInWithoutAMessage) {
   std::string output;
   ASSERT_EQ(0, RunHost("", &output));
-  EXPECT_EQ(0u, output.find("Plug-in: Tavrin's Pelicor\nCommands: 0\nTags:\n")) << output;
-  // Every catalogue entry, and an answer for each keyword it names: the template's for A to Z.
+  EXPECT_EQ(0u, output.find("Plug-in: Tavrin's Pelicor\nCommands: 0\nTags:\n  Disk Info        "
+                            "(!VuskDisk*)  <replace the * with drive letter!>\n"))
+      << output;
+  // An answer for each keyword the catalogue names: its entries', and the template's A to Z.
   for (const KeywordRow& row : kKeywordTable) {
-    if (row.label[0] != '\0') {
-      const std::string listed = row.listedAs[0] != '\0' ? row.listedAs : row.text;
-      const size_t at = output.find("\n  " + std::string(row.label) + " ");
-      ASSERT_NE(std::string::npos, at) << row.label;
-      const std::string line = output.substr(at + 1, output.find('\n', at + 1) - at - 1);
-      EXPECT_EQ(listed, line.substr(line.find_first_not_of(' ', 2 + std::strlen(row.label))));
-    }
     if (row.label[0] != '\0' || row.answer == FormatDiskSpace) {
-      EXPECT_NE(std::string::npos, output.find("\n  " + std::string(row.text))) << row.text;
+      EXPECT_NE(std::string::npos, output.find("\n  " + std::string(row.text) + " ")) << row.text;
     }
   }
   EXPECT_NE(std::string::npos, output.find("\nAnswers:\n  (!VuskDiskA)    [ ")) << output;
