@@ -65,6 +65,26 @@ quietly() {
   fi
 }
 
+# Runs a command with a line of progress at least every 10 s until it ends: the seconds so far
+# and, where the function named first can tell, where the command is at.
+with_progress() {
+  local where=$1 status=0 ticker
+  shift
+  (
+    started=$SECONDS
+    # sleep holds none of the caller's output, so that a reader of a pipe is not kept waiting.
+    while sleep 10 </dev/null >/dev/null 2>&1; do
+      at=$("$where" 2>/dev/null) || at=
+      step "   ... $((SECONDS - started)) s${at:+: $at}"
+    done
+  ) &
+  ticker=$!
+  "$@" || status=$?
+  kill "$ticker" 2>/dev/null
+  wait "$ticker" 2>/dev/null || true
+  return $status
+}
+
 # Configures (once) and builds a CMake preset, with a line of progress when there is work to do.
 build_preset() {
   local preset=$1 started=$SECONDS
