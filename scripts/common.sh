@@ -65,17 +65,24 @@ quietly() {
   fi
 }
 
-# Runs a command with a line of progress at least every 10 s until it ends: the seconds so far
-# and, where the function named first can tell, where the command is at.
+# Runs a command with a line of progress every 8 s until it ends, e.g.
+# "   ... building win32, 16 s: step 31 of 44": what it is doing, the seconds so far and, where the
+# sed script finds one in the file the command writes, where it is at (the latest one found).
+#   with_progress WHAT FILE SED-SCRIPT COMMAND...
 with_progress() {
-  local where=$1 status=0 ticker
-  shift
+  local what=$1 file=$2 script=$3 status=0 ticker
+  shift 3
   (
+    # The pause ends with the ticker: nothing of it outlives the command, holding the caller's
+    # output (a reader of a pipe would wait on it) or a lock's descriptor.
+    trap 'kill "$pause" 2>/dev/null; exit 0' TERM
     started=$SECONDS
-    # sleep holds none of the caller's output, so that a reader of a pipe is not kept waiting.
-    while sleep 10 </dev/null >/dev/null 2>&1; do
-      at=$("$where" 2>/dev/null) || at=
-      step "   ... $((SECONDS - started)) s${at:+: $at}"
+    while :; do
+      sleep 8 </dev/null >/dev/null 2>&1 &
+      pause=$!
+      wait "$pause"
+      at=$(sed -n "$script" "$file" 2>/dev/null | tail -n 1) || at=
+      step "   ... $what, $((SECONDS - started)) s${at:+: $at}"
     done
   ) &
   ticker=$!
@@ -85,27 +92,25 @@ with_progress() {
   return $status
 }
 
-# Configures (once) and builds a CMake preset, with a line of progress when there is work to do.
+# Configures (once) and builds a CMake preset, or only the targets named: ninja's step count every
+# 8 s while it builds, and a line at the end when it built anything. (No line ahead: with
+# globbed folders, ninja's dry run shows only the check of the folders, not the work.)
+#   build_preset PRESET [TARGET...]
 build_preset() {
-  local preset=$1 started=$SECONDS
+  local preset=$1 started=$SECONDS steps
+  local log="$LOGS/build-$preset.log" step_count='s|^\[\([0-9]*\)/\([0-9]*\)\] .*|step \1 of \2|p'
+  shift
   (
     cd "$ROOT"
     if [ ! -f "build/$preset/CMakeCache.txt" ]; then
       step "Configuring $preset (build/$preset)..."
       quietly "configure-$preset" cmake --preset "$preset"
     fi
-    # A dry run always names the check of the globbed folders (and so a run of CMake): beyond
-    # those lines there is work worth a line of progress. The build runs either way, so that a
-    # file added to a globbed folder is built.
-    if cmake --build --preset "$preset" -- -n 2>/dev/null |
-      grep -v -e '^ninja: no work to do' -e 'Re-checking globbed directories' -e 'Re-running CMake' |
-      grep -q .; then
-      step "Building $preset (log: build/logs/build-$preset.log)..."
-      quietly "build-$preset" cmake --build --preset "$preset"
-      step "Built $preset in $((SECONDS - started)) s"
-    else
-      quietly "build-$preset" cmake --build --preset "$preset"
-    fi
+    with_progress "building $preset" "$log" "$step_count" \
+      quietly "build-$preset" cmake --build --preset "$preset" ${1+--target "$@"}
+    steps=$(grep -c -v -e 'Re-checking globbed directories' -e 'Re-running CMake' \
+      -e '^ninja: no work to do' "$log") || true
+    [ "$steps" -eq 0 ] || step "Built $preset${1+ ($*)} in $((SECONDS - started)) s"
   )
 }
 
