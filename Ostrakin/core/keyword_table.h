@@ -77,8 +77,7 @@ inline constexpr KeywordRow kKeywordTable[] = {
 inline constexpr size_t kKeywordCount = sizeof kKeywordTable / sizeof kKeywordTable[0];
 
 // The first row whose keyword equals the whole tag, ignoring the case of A-Z (and nothing else);
-// null when none does. FindKeywordIn looks in any rows; FindKeyword in the table above.
-const KeywordRow* FindKeywordIn(const KeywordRow* rows, size_t count, const char* tag);
+// null when none does. The lookup works for any rows (core/keyword_index.h).
 const KeywordRow* FindKeyword(const char* tag);
 
 }  // namespace ostrakin

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/keyword_index.h"
+
 namespace ostrakin {
 namespace {
 
@@ -100,8 +102,7 @@ TEST(KeywordTable, AnyKeywordsCanBeLookedUp) {
       {"(!X", -1},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(c.row < 0 ? nullptr : &rows[c.row], FindKeywordIn(rows, std::size(rows), c.tag))
-        << c.tag;
+    EXPECT_EQ(c.row < 0 ? nullptr : &rows[c.row], KeywordIndex(rows).Find(c.tag)) << c.tag;
   }
 }
 

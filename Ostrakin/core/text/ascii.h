@@ -12,6 +12,12 @@ constexpr char FoldAsciiCase(char c) {
   return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
+// FoldAsciiCase(a) == FoldAsciiCase(b), with the least work when the bytes are the same: else
+// they differ in the case bit alone and are a letter.
+constexpr bool EqualIgnoringAsciiCase(char a, char b) {
+  return a == b || ((a ^ b) == 0x20 && static_cast<unsigned char>((a | 0x20) - 'a') < 26);
+}
+
 // Length of a text known at compile time, for checks and tables built by the compiler.
 constexpr size_t ConstLength(const char* text) {
   return std::char_traits<char>::length(text);
