@@ -1,13 +1,15 @@
 // What the answers ask of the platform: facts, each fetched by one query, and the registry.
 //
-// A fact is a plain record declared in core/facts/, holding what the query is asked (a drive, say)
-// and what it answers; `Query` fetches any of them. The Windows build reads each fact with the
-// Win32 call it is named after (win32/win32_platform_calls.cpp); tests script them by type.
+// A fact is a plain record of core/platform_facts.h, holding what the query is asked (a drive,
+// say) and what it answers; `Query` fetches any of them. The Windows build reads each fact with
+// the Win32 call it is named after (win32/win32_platform_calls.cpp); tests script them by type.
 // Implementations fetch, they never format.
 #pragma once
 
 #include <cstdint>
 #include <type_traits>
+
+#include "core/platform_facts.h"
 
 namespace ostrakin {
 
@@ -33,6 +35,9 @@ class PlatformCalls {
   template <typename Fact>
   bool Query(Fact& fact) {
     static_assert(std::is_trivially_copyable_v<Fact>, "a fact is a plain record of bytes");
+    static_assert(IsListedIn<Fact>(PlatformFacts{}),
+                  "a fact is named in PlatformFacts (core/platform_facts.h), which the Windows "
+                  "layer reads every fact of");
     if (QueryFact(IdOf<Fact>(), &fact, sizeof fact)) return true;
     fact = Fact{};
     return false;

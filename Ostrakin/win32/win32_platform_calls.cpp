@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include "core/facts/disk_query.h"
-#include "core/facts/memory_snapshot.h"
-#include "core/facts/os_version.h"
-#include "core/facts/screen_size.h"
+#include <array>
+
+#include "core/platform_facts.h"
 #include "win32/newer_kernel32.h"
 #include "win32/no_critical_error_boxes.h"
 
@@ -74,22 +73,17 @@ struct FactReader {
   uint32_t size;
   bool (*read)(void* fact);
 };
+// A fact PlatformFacts names without a Read above stops the build here: "no matching function
+// for call to 'Read(ostrakin::TheFact&)'".
 template <typename Fact>
 bool ReadAs(void* fact) {
   return Read(*static_cast<Fact*>(fact));
 }
-template <typename Fact>
-constexpr FactReader ReaderOf() {
-  return {IdOf<Fact>(), sizeof(Fact), &ReadAs<Fact>};
+template <typename... Facts>
+constexpr std::array<FactReader, sizeof...(Facts)> ReadersOf(FactList<Facts...>) {
+  return {FactReader{IdOf<Facts>(), sizeof(Facts), &ReadAs<Facts>}...};
 }
-
-// A new fact: its Read above, and its line here.
-constexpr FactReader kFactReaders[] = {
-    ReaderOf<MemorySnapshot>(),
-    ReaderOf<DiskQuery>(),
-    ReaderOf<OsVersion>(),
-    ReaderOf<ScreenSize>(),
-};
+constexpr auto kFactReaders = ReadersOf(PlatformFacts{});
 
 const FactReader* ReaderFor(FactId id) {
   for (const FactReader& reader : kFactReaders) {
@@ -99,10 +93,6 @@ const FactReader* ReaderFor(FactId id) {
 }
 
 }  // namespace
-
-bool Win32PlatformCalls::Reads(FactId id) {
-  return ReaderFor(id) != nullptr;
-}
 
 bool Win32PlatformCalls::QueryFact(FactId id, void* fact, uint32_t size) {
   const FactReader* reader = ReaderFor(id);

@@ -12,9 +12,6 @@ class Win32PlatformCalls final : public PlatformCalls {
   bool OpenMachineKey(const char* path, RegistryKey* key) override;
   bool QueryValue(RegistryKey key, const char* name, void* data, uint32_t* size) override;
   void CloseKey(RegistryKey key) override;
-
-  // Whether a fact of this type has a reader here; every fact an answer asks for must.
-  static bool Reads(FactId id);
 };
 
 }  // namespace ostrakin

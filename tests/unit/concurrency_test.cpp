@@ -12,12 +12,9 @@
 
 #include "core/answers/registry_locations.h"
 #include "core/display_toast.h"
-#include "core/facts/disk_query.h"
-#include "core/facts/memory_snapshot.h"
-#include "core/facts/os_version.h"
-#include "core/facts/screen_size.h"
 #include "core/keyword_table.h"
 #include "core/parse_tag.h"
+#include "core/platform_facts.h"
 #include "core/publish_info.h"
 #include "core/receive_notify.h"
 #include "scripted_platform_calls.h"

@@ -8,9 +8,7 @@
 
 #include "answer_to.h"
 #include "byte_units.h"
-#include "core/facts/disk_query.h"
-#include "core/facts/memory_snapshot.h"
-#include "core/facts/os_version.h"
+#include "core/platform_facts.h"
 #include "frame.h"
 #include "scripted_platform_calls.h"
 

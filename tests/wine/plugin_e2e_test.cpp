@@ -13,13 +13,9 @@
 #include <vector>
 
 #include "core/answers/registry_locations.h"
-#include "core/keyword_table.h"
-#include "core/parse_tag.h"
 #include "core/publish_info.h"
 #include "frame.h"
 #include "plugin_library.h"
-#include "scripted_platform_calls.h"
-#include "win32/win32_platform_calls.h"
 #include "windows_test_support.h"
 
 namespace ostrakin {
@@ -68,22 +64,6 @@ TEST_F(PluginE2E, PublishesItsCatalogueAndTakesNoCommands) {
   EXPECT_STREQ("(!VuskCPUInfo)", tags.tagTexts[5]);
   EXPECT_EQ(0x7E, tags.labels[tags.count][0]);
   EXPECT_EQ(0x7E, tags.tagTexts[tags.count][0]);
-}
-
-// A fact with no reader in the Windows layer would leave its answer failing on every machine.
-TEST(PlatformLayer, ReadsEveryFactAnAnswerAsksFor) {
-  for (const KeywordRow& row : kKeywordTable) {
-    testing::ScriptedPlatformCalls platform;  // keys that open, so that each answer goes on
-    platform.SetValue(kProcessorKey, kProcessorNameValue, "CPU");
-    platform.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, "Adapter");
-    char result[1024] = "";
-    ParseTag(platform, row.text, result);
-    for (FactId id : platform.FactsAsked()) {
-      EXPECT_TRUE(Win32PlatformCalls::Reads(id))
-          << row.text << " asks for a fact that win32/win32_platform_calls.cpp cannot read: give "
-          << "it a Read there and its line in kFactReaders";
-    }
-  }
 }
 
 MEMORYSTATUSEX ExtendedMemoryStatus() {

@@ -1,8 +1,8 @@
 // "(!VuskDiskA)" to "(!VuskDiskZ)": one drive's free and total space, each in GB, or in MB when
 // it is zero. A failed query shows both amounts as zero.
 #include "core/answers/answer_capacity.h"
-#include "core/facts/disk_query.h"
 #include "core/keyword_table.h"
+#include "core/platform_facts.h"
 #include "core/text/bounded_format.h"
 #include "core/text/two_decimals.h"
 

@@ -1,8 +1,8 @@
 #include "core/answers/memory_bar.h"
 
 #include "core/answers/answer_capacity.h"
-#include "core/facts/memory_snapshot.h"
 #include "core/keyword_table.h"
+#include "core/platform_facts.h"
 #include "core/text/binary_rounding.h"
 #include "core/text/bounded_format.h"
 

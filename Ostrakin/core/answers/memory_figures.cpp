@@ -1,7 +1,7 @@
 // "(!VuskRamStat)": available and total physical memory in whole MiB.
 #include "core/answers/answer_capacity.h"
-#include "core/facts/memory_snapshot.h"
 #include "core/keyword_table.h"
+#include "core/platform_facts.h"
 #include "core/text/bounded_format.h"
 
 namespace ostrakin {

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "core/answers/answer_capacity.h"
-#include "core/facts/os_version.h"
 #include "core/keyword_table.h"
+#include "core/platform_facts.h"
 #include "core/text/bounded_format.h"
 
 namespace ostrakin {

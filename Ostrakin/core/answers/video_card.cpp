@@ -3,8 +3,8 @@
 #include "core/answers/answer_capacity.h"
 #include "core/answers/machine_key.h"
 #include "core/answers/registry_locations.h"
-#include "core/facts/screen_size.h"
 #include "core/keyword_table.h"
+#include "core/platform_facts.h"
 #include "core/text/ascii.h"
 #include "core/text/bounded_format.h"
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "core/facts/os_version.h"
 #include "core/parse_tag.h"
+#include "core/platform_facts.h"
 #include "frame.h"
 #include "scripted_platform_calls.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/answers/registry_locations.h"
-#include "core/facts/screen_size.h"
 #include "core/parse_tag.h"
+#include "core/platform_facts.h"
 #include "frame.h"
 #include "scripted_platform_calls.h"
 

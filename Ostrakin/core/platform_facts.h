@@ -1,0 +1,47 @@
+// The facts the answers may ask of the platform, each a plain record of what its query is asked
+// (a drive, say) and what it answers, under the Win32 call that fetches it. PlatformFacts lists
+// them: an answer cannot ask for a fact it does not name, and the Windows build stops where
+// win32/win32_platform_calls.cpp has no Read for one that it names.
+#pragma once
+
+#include <cstdint>
+#include <type_traits>
+
+namespace ostrakin {
+
+// GlobalMemoryStatusEx (or GlobalMemoryStatus where Windows lacks it): physical memory, in bytes.
+struct MemorySnapshot {
+  uint64_t totalPhys = 0;
+  uint64_t availPhys = 0;
+};
+
+// GetDiskFreeSpaceExA: what the query reports of one drive, the two counts the answer shows.
+struct DiskQuery {
+  char drivePath[4] = {};  // asked: a drive's root, "X:\\"
+  uint64_t freeBytes = 0;  // the total number of free bytes, not just the caller's quota
+  uint64_t totalBytes = 0;
+};
+
+// GetVersionExA: the version numbers the operating system's name is chosen by.
+struct OsVersion {
+  uint32_t major = 0;
+  uint32_t minor = 0;
+  uint32_t platformId = 0;
+};
+
+// GetSystemMetrics(SM_CXFULLSCREEN, SM_CYFULLSCREEN): a full-screen window's client area.
+struct ScreenSize {
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+template <typename... Facts>
+struct FactList {};
+using PlatformFacts = FactList<MemorySnapshot, DiskQuery, OsVersion, ScreenSize>;
+
+template <typename Fact, typename... Facts>
+constexpr bool IsListedIn(FactList<Facts...>) {
+  return (std::is_same_v<Fact, Facts> || ...);
+}
+
+}  // namespace ostrakin
