@@ -20,6 +20,10 @@ function(ostrakin_shipped_binary target file_type description entry_point)
   target_sources(${target} PRIVATE ${resource})
   # A misspelled entry symbol is only a linker warning, and the binary would start nowhere.
   target_link_options(${target} PRIVATE -s -nostartfiles -Wl,-e,_${entry_point} -Wl,--fatal-warnings)
+  # No constructor or destructor lists to run, no unwind tables.
+  set(script ${PROJECT_SOURCE_DIR}/cmake/shipped_binary.ld)
+  target_link_options(${target} PRIVATE -Wl,-T,${script})
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${script})
   ostrakin_oldest_processor(${target})
   target_link_options(${target} PRIVATE -Wl,--no-insert-timestamp)
 endfunction()
