@@ -2,6 +2,8 @@
 # prerequisites, quiet builds with a line of progress, the project's version, and Windows programs
 # under Wine. Sourced, not run.
 
+# An exported CDPATH would make cd print the folder it found, or find another one.
+unset CDPATH
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LOGS="$ROOT/build/logs"
 # The i386 emulator install-prerequisites unpacks where the kernel refuses 32-bit programs.
