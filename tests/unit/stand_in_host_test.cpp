@@ -69,6 +69,7 @@ TEST(UnansweredTag, NamesTheNearestKeywordOfTheCatalogue) {
   } cases[] = {
       {"(!VuskRamBr)", "(!VuskRamBr) is not one of the plug-in's keywords; nearest: (!VuskRamBar)"},
       {"(!VuskRmBr)", "(!VuskRmBr)" + notOurs + "; nearest: (!VuskRamBar)"},
+      {"(!VuskRomBor)", "(!VuskRomBor)" + notOurs + "; nearest: (!VuskRamBar)"},
       {"(!VuskDsikC)", "(!VuskDsikC)" + notOurs + "; nearest: (!VuskDiskC)"},
       {"(!VuskRam)", "(!VuskRam)" + notOurs},
       {"(!Weather)", "(!Weather)" + notOurs},

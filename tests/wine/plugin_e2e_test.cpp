@@ -557,13 +557,22 @@ TEST_F(PluginE2E, ProcessorAnswerReadsTheRegistry) {
   EXPECT_EQ(Framed("^[^ ^ @ ^0MHz ^]^"), Answer("(!VuskCPUInfo)"));
 }
 
+// Each metric 1000 + its index, so that the answer shows which were asked.
+int WINAPI IndexedGetSystemMetrics(int index) {
+  return 1000 + index;
+}
+
 TEST_F(PluginE2E, VideoCardAnswerReadsControlSet001) {
   const ImportReplacement readOnly =
       PluginCallsReplaced("ADVAPI32.dll", "RegOpenKeyExA", &ReadOnlyRegOpenKeyExA);
   ASSERT_TRUE(readOnly.Active());
+  const ImportReplacement metrics =
+      PluginCallsReplaced("USER32.dll", "GetSystemMetrics", &IndexedGetSystemMetrics);
+  ASSERT_TRUE(metrics.Active());
   MachineValueFixture description(kDisplayAdapterKey, kDisplayAdapterValue);
-  const std::string screen = " " + std::to_string(GetSystemMetrics(SM_CXFULLSCREEN)) + "x" +
-                             std::to_string(GetSystemMetrics(SM_CYFULLSCREEN)) + "  ";
+  // SM_CXFULLSCREEN is 16 and SM_CYFULLSCREEN 17: the usable area, not the screen (0 and 1),
+  // which differ where a taskbar is docked.
+  const std::string screen = " 1016x1017  ";
   const struct {
     const char* what;
     DWORD type;
