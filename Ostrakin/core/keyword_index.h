@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 #include "core/keyword_table.h"
 #include "core/text/ascii.h"
@@ -12,8 +13,8 @@
 namespace ostrakin {
 
 // A tag is turned away after the bytes every keyword begins with when it lacks them; otherwise
-// the rest of it, A-Z folded, is hashed once into a table of slots at most half full, and compared
-// only with the rows whose slots its hash leads to.
+// the rest of it, A-Z folded, is hashed once into a table of slots at most a quarter full, and
+// compared only with the rows whose slots its hash leads to.
 template <size_t Count>
 class KeywordIndex {
  public:
@@ -34,7 +35,7 @@ class KeywordIndex {
       size_t slot = Slot(hash);
       while (slots_[slot] != 0)
         slot = (slot + 1) & kMask;
-      slots_[slot] = row + 1;
+      slots_[slot] = static_cast<SlotValue>(row + 1);
     }
   }
 
@@ -62,14 +63,18 @@ class KeywordIndex {
   }
 
  private:
-  // Twice the rows or more, a power of two: 2 to the power SlotBits().
+  // Four times the rows or more, a power of two (2 to the power SlotBits()): a near miss then
+  // mostly meets an empty slot.
   static constexpr unsigned SlotBits() {
     unsigned bits = 1;
-    while ((size_t{1} << bits) < 2 * Count)
+    while ((size_t{1} << bits) < 4 * Count)
       ++bits;
     return bits;
   }
   static constexpr size_t kMask = (size_t{1} << SlotBits()) - 1;
+  // A row's number plus one, in the fewest bytes that hold every row's.
+  using SlotValue = std::conditional_t<(Count < 0xFF), uint8_t,
+                                       std::conditional_t<(Count < 0xFFFF), uint16_t, uint32_t>>;
 
   // The bytes after the common beginning, A-Z folded, mixed one by one; the slot is the top bits
   // of their product with 2^32 divided by the golden ratio, which spreads close values apart.
@@ -81,7 +86,7 @@ class KeywordIndex {
   const KeywordRow* rows_;
   size_t prefix_ = 0;
   size_t longest_ = 0;
-  size_t slots_[kMask + 1] = {};  // a row's number plus one; 0 for an empty slot
+  SlotValue slots_[kMask + 1] = {};  // 0: an empty slot
 };
 
 }  // namespace ostrakin
