@@ -36,8 +36,12 @@ TEST(PublishInfo, PublishesNameCommandsAndTags) {
   EXPECT_EQ(0, std::memcmp(name, "Tavrin's Pelicor\0xxxx", 21));
   EXPECT_EQ(0, commands.catalogue.count);
   EXPECT_EQ(0xC0FFEEu, commands.hostData);
-  // Today's six entries come first; a tag added to the keyword table adds its entry after them.
+  // Today's six entries keep their slots: the catalogue lists the labelled rows in table order,
+  // so a new one goes after them.
   ASSERT_GE(tags->count, 6);
+  const char* where =
+      "the catalogue's first six entries keep their slots: a row with a label goes "
+      "after (!VuskCPUInfo) in kKeywordTable";
 
   const char* labels[] = {"Disk Info",       "RAM Info", "RAM Bar",
                           "Video Card Info", "OS Info",  "CPU Info"};
@@ -49,8 +53,8 @@ TEST(PublishInfo, PublishesNameCommandsAndTags) {
                          "(!VuskCPUInfo)"};
   const auto* raw = reinterpret_cast<const char*>(tags.get());
   for (int slot = 0; slot < 6; ++slot) {
-    EXPECT_STREQ(labels[slot], raw + 4 + 128 * slot);
-    EXPECT_STREQ(texts[slot], raw + 6404 + 128 * slot);
+    ASSERT_STREQ(labels[slot], raw + 4 + 128 * slot) << where;
+    ASSERT_STREQ(texts[slot], raw + 6404 + 128 * slot) << where;
   }
 }
 
