@@ -1,7 +1,7 @@
-// A program for the checks of the shipped binaries: as plain as one can be, or with an entry in
-// the constructor list (PROBE_CONSTRUCTOR: a global object that needs constructing), or two in
-// the destructor list and none in the other (PROBE_DESTRUCTOR), as mingw-w64's compiler and a
-// hand-made list entry leave them.
+// A program (or DLL) for the checks of the shipped binaries: as plain as one can be, or with an
+// entry in the constructor list (PROBE_CONSTRUCTOR: a global object that needs constructing), or
+// two in the destructor list and none in the other (PROBE_DESTRUCTOR), as mingw-w64's compiler and
+// a hand-made list entry leave them.
 #if defined(PROBE_CONSTRUCTOR)
 struct NeedsConstruction {
   NeedsConstruction();
