@@ -62,6 +62,19 @@ class KeywordIndex {
     return nullptr;
   }
 
+  // The most rows a tag's lookup can compare with: the longest run of filled slots, which a hash
+  // that spreads the keywords apart keeps short.
+  constexpr size_t LongestRun() const {
+    size_t longest = 0;
+    for (size_t start = 0; start <= kMask; ++start) {
+      size_t run = 0;
+      while (run <= kMask && slots_[(start + run) & kMask] != 0)
+        ++run;
+      longest = run > longest ? run : longest;
+    }
+    return longest;
+  }
+
  private:
   // Four times the rows or more, a power of two (2 to the power SlotBits()): a near miss then
   // mostly meets an empty slot.

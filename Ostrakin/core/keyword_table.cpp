@@ -6,6 +6,21 @@ namespace ostrakin {
 namespace {
 
 constexpr KeywordIndex kIndex(kKeywordTable);
+// A near miss costs about as little as a hit only while the hash keeps the keywords apart.
+static_assert(kIndex.LongestRun() <= 8,
+              "a tag's lookup would compare it with more than 8 keywords: the hash "
+              "(KeywordIndex::Mix and Slot) spreads these keywords badly, and near misses would "
+              "cost several times more");
+
+constexpr bool EveryKeywordIsATagAHostHandsOver() {
+  for (const KeywordRow& row : kKeywordTable) {
+    if (!IsTagAHostHandsOver(row.text)) return false;
+  }
+  return true;
+}
+static_assert(EveryKeywordIsATagAHostHandsOver(),
+              "a keyword reads \"(!\", then no parenthesis, then \")\": a host hands a plug-in "
+              "nothing else, so a keyword of another shape would never be asked for");
 
 }  // namespace
 

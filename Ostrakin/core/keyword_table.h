@@ -26,9 +26,9 @@ bool FormatProcessor(PlatformCalls& platform, char, char* out);
 enum class Placement : unsigned char { Appended, Replaces };
 
 struct KeywordRow {
-  const char* text;
-  AnswerFunction answer;
-  Placement placement;
+  const char* text = "";
+  AnswerFunction answer = nullptr;
+  Placement placement = Placement::Replaces;
   char argument = 0;
   // The row's entry in the catalogue the host shows its users: its label, or "" for a row listed
   // by an earlier row's entry; and the text listed, when it is not the keyword itself.
@@ -36,6 +36,17 @@ struct KeywordRow {
   const char* listedAs = "";
   size_t length = ConstLength(text);  // worked out, never written
 };
+
+// Whether a host would ever hand the text over: a host offers a plug-in what a user wrote from
+// "(!" to the next ")", and nothing with a "(" before that ")".
+constexpr bool IsTagAHostHandsOver(const char* text) {
+  const size_t length = ConstLength(text);
+  if (length < 3 || text[0] != '(' || text[1] != '!' || text[length - 1] != ')') return false;
+  for (size_t i = 2; i + 1 < length; ++i) {
+    if (text[i] == '(' || text[i] == ')') return false;
+  }
+  return true;
+}
 
 // The disk keywords are listed once, as a pattern the user completes with a drive letter.
 inline constexpr char kDiskTemplate[] = "(!VuskDisk*)  <replace the * with drive letter!>";

@@ -1,7 +1,10 @@
 // The facts the answers may ask of the platform, each a plain record of what its query is asked
 // (a drive, say) and what it answers, under the Win32 call that fetches it. PlatformFacts lists
-// them: an answer cannot ask for a fact it does not name, and the Windows build stops where
-// win32/win32_platform_calls.cpp has no Read for one that it names.
+// them, each once: an answer cannot ask for a fact it does not name, and the Windows build stops
+// where win32/win32_platform_calls.cpp has no Read of its own for one that it names.
+//
+// A record's defaults are what a failed query leaves, and what the answer then shows: where zero
+// is a real reading (0 % of a battery left), they must mean "unknown" (-1, say), never zero.
 #pragma once
 
 #include <cstdint>
@@ -35,13 +38,20 @@ struct ScreenSize {
   int32_t height = 0;
 };
 
+template <typename Fact, typename... Facts>
+constexpr int TimesListed() {
+  return (0 + ... + int(std::is_same_v<Fact, Facts>));
+}
 template <typename... Facts>
-struct FactList {};
+struct FactList {
+  static_assert(((TimesListed<Facts, Facts...>() == 1) && ...),
+                "a fact is listed once: the Windows layer keeps one reader for each");
+};
 using PlatformFacts = FactList<MemorySnapshot, DiskQuery, OsVersion, ScreenSize>;
 
 template <typename Fact, typename... Facts>
 constexpr bool IsListedIn(FactList<Facts...>) {
-  return (std::is_same_v<Fact, Facts> || ...);
+  return TimesListed<Fact, Facts...>() > 0;
 }
 
 }  // namespace ostrakin

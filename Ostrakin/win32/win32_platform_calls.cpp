@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <type_traits>
 
 #include "core/platform_facts.h"
 #include "win32/newer_kernel32.h"
@@ -73,11 +74,19 @@ struct FactReader {
   uint32_t size;
   bool (*read)(void* fact);
 };
-// A fact PlatformFacts names without a Read above stops the build here: "no matching function
-// for call to 'Read(ostrakin::TheFact&)'".
+// A Read of the fact's own type, not one of a record it derives from, which would leave the
+// fields it adds at their defaults.
+template <typename Fact, typename = void>
+struct HasOwnRead : std::false_type {};
+template <typename Fact>
+struct HasOwnRead<Fact, std::void_t<decltype(static_cast<bool (*)(Fact&)>(&Read))>>
+    : std::true_type {};
 template <typename Fact>
 bool ReadAs(void* fact) {
-  return Read(*static_cast<Fact*>(fact));
+  static_assert(HasOwnRead<Fact>::value,
+                "every fact PlatformFacts lists needs a Read of its own type above, named after "
+                "the call that fetches it (the error's 'Fact = ...' names the fact)");
+  return static_cast<bool (*)(Fact&)>(&Read)(*static_cast<Fact*>(fact));
 }
 template <typename... Facts>
 constexpr std::array<FactReader, sizeof...(Facts)> ReadersOf(FactList<Facts...>) {

@@ -33,9 +33,6 @@ class ScriptedPlatformCalls : public PlatformCalls {
     FailFact(IdOf<Fact>());
   }
   void FailFact(FactId id) { SlotFor(id).fails = true; }
-  // Whether a fact never scripted answers (with bytes of 0x5A) rather than fails: a machine where
-  // every query works, for facts a test does not know.
-  bool unscriptedFactsAnswer = false;
   template <typename Fact>
   int Queries() const {
     const FactSlot* slot = Find(IdOf<Fact>());
@@ -88,9 +85,9 @@ class ScriptedPlatformCalls : public PlatformCalls {
     if (slot.scripted) {
       std::memcpy(fact, slot.answer, bytes);
     } else {
-      std::memset(fact, unscriptedFactsAnswer ? 0x5A : 0xA5, size);
+      std::memset(fact, 0xA5, size);
     }
-    return (slot.scripted || unscriptedFactsAnswer) && !slot.fails;
+    return slot.scripted && !slot.fails;
   }
 
   bool OpenMachineKey(const char* path, RegistryKey* key) override {

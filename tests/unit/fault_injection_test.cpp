@@ -22,14 +22,39 @@ namespace {
 using testing::ScriptedPlatformCalls;
 using testing::Visible;
 
-// Figures no failure gives, so that a failure shows; a fact not scripted here answers a pattern.
+// A healthy reading of each fact, with figures no failure gives, so that a failure shows. Every
+// fact PlatformFacts lists needs one: the build stops here, naming the fact, until it has it.
+template <typename Fact>
+Fact HealthyReading() {
+  static_assert(sizeof(Fact) == 0,
+                "script a healthy reading of this fact (the error's 'Fact = ...' names it): "
+                "a HealthyReading<> of its own in fault_injection_test.cpp");
+  return {};
+}
+template <>
+MemorySnapshot HealthyReading() {
+  return {512u << 20, 128u << 20};
+}
+template <>
+DiskQuery HealthyReading() {
+  return {{}, uint64_t{5} << 30, uint64_t{20} << 30};
+}
+template <>
+OsVersion HealthyReading() {
+  return {5, 1, 2};
+}
+template <>
+ScreenSize HealthyReading() {
+  return {800, 572};
+}
+template <typename... Facts>
+void ScriptHealthyReadings(ScriptedPlatformCalls& platform, FactList<Facts...>) {
+  (platform.Script(HealthyReading<Facts>()), ...);
+}
+
 ScriptedPlatformCalls HealthyMachine() {
   ScriptedPlatformCalls platform;
-  platform.unscriptedFactsAnswer = true;
-  platform.Script(MemorySnapshot{512u << 20, 128u << 20});
-  platform.Script(DiskQuery{{}, uint64_t{5} << 30, uint64_t{20} << 30});
-  platform.Script(OsVersion{5, 1, 2});
-  platform.Script(ScreenSize{800, 572});
+  ScriptHealthyReadings(platform, PlatformFacts{});
   platform.SetValue(kProcessorKey, kProcessorNameValue, std::string("Pentium III") + '\0');
   platform.SetValue(kProcessorKey, kProcessorClockValue, std::string("\xe8\x03\0\0", 4));  // 1000
   platform.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, std::string("Voodoo3") + '\0');

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,8 +24,9 @@ std::string WithCase(const char* text, int (*change)(int)) {
 
 // What the lookup must agree with: each keyword in table order, compared over the whole text
 // with A-Z folded onto a-z and nothing else, first equal row wins.
-const KeywordRow* SequentialReference(const std::string& tag) {
-  for (const KeywordRow& row : kKeywordTable) {
+template <typename Rows>
+const KeywordRow* SequentialReference(const std::string& tag, const Rows& rows) {
+  for (const KeywordRow& row : rows) {
     if (std::strlen(row.text) != tag.size()) continue;
     bool equal = true;
     for (size_t i = 0; i < tag.size() && equal; ++i) {
@@ -34,6 +36,9 @@ const KeywordRow* SequentialReference(const std::string& tag) {
     if (equal) return &row;
   }
   return nullptr;
+}
+const KeywordRow* SequentialReference(const std::string& tag) {
+  return SequentialReference(tag, kKeywordTable);
 }
 
 // The defined keywords, in the defined order, with their answers; rows added between them or
@@ -136,6 +141,51 @@ TEST(KeywordTable, RejectsNearMisses) {
   };
   for (const char* tag : misses)
     EXPECT_EQ(nullptr, FindKeyword(tag)) << tag;
+}
+
+TEST(KeywordTable, NoProperPrefixOfAKeywordIsFound) {
+  for (const KeywordRow& row : kKeywordTable) {
+    for (size_t length = 0; length < std::strlen(row.text); ++length)
+      EXPECT_EQ(nullptr, FindKeyword(std::string(row.text, length).c_str())) << row.text;
+  }
+}
+
+// Generated tables far larger than the plug-in's, and many small ones, against the scan: chains of
+// keywords that share a slot, chains past the last slot, row numbers wider than a byte, each
+// keyword in two cases and with one byte changed, and in the small tables its prefixes. The index is on the heap, where AddressSanitizer sees
+// a read past its slots.
+template <size_t Count>
+void ExpectGeneratedTablesAgreeWithTheScan(int tables, std::mt19937& random) {
+  const std::string letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  for (int table = 0; table < tables; ++table) {
+    std::vector<std::string> texts;
+    std::unique_ptr<KeywordRow[][Count]> rows(new KeywordRow[1][Count]);
+    for (size_t i = 0; i < Count; ++i) {
+      std::string text = "(!";
+      for (size_t length = 1 + random() % 12; length > 0; --length)
+        text += letters[random() % letters.size()];
+      texts.push_back(text + ")");
+    }
+    for (size_t i = 0; i < Count; ++i)
+      rows[0][i] = KeywordRow{texts[i].c_str(), FormatMemoryBar, Placement::Replaces};
+    const auto index = std::make_unique<KeywordIndex<Count>>(rows[0]);
+    for (const std::string& text : texts) {
+      std::vector<std::string> tags = {text, WithCase(text.c_str(), ::toupper)};
+      for (size_t length = 0; length < text.size() && Count < 256; ++length)
+        tags.push_back(text.substr(0, length));
+      tags.push_back(text);
+      tags.back()[2 + random() % (text.size() - 3)] = letters[random() % letters.size()];
+      for (const std::string& tag : tags)
+        ASSERT_EQ(SequentialReference(tag, rows[0]), index->Find(tag.c_str())) << tag;
+    }
+  }
+}
+
+TEST(KeywordTable, GeneratedTablesAgreeWithASequentialScan) {
+  std::mt19937 random(20261210);
+  ExpectGeneratedTablesAgreeWithTheScan<6>(2000, random);
+  ExpectGeneratedTablesAgreeWithTheScan<300>(3, random);
+  ExpectGeneratedTablesAgreeWithTheScan<3000>(1, random);
 }
 
 TEST(KeywordTable, AgreesWithASequentialScanOnMutatedKeywords) {

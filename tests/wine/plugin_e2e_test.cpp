@@ -16,6 +16,7 @@
 #include "core/publish_info.h"
 #include "frame.h"
 #include "plugin_library.h"
+#include "win32/win32_platform_calls.h"
 #include "windows_test_support.h"
 
 namespace ostrakin {
@@ -614,6 +615,18 @@ TEST_F(PluginE2E, TodaysWindowsIsAnUnknownOs) {
 #pragma GCC diagnostic pop
   ASSERT_GE(info.dwMajorVersion, 6u) << "the prefix imitates an older Windows";
   EXPECT_EQ(Framed("^[^ Unknown OS ^]^"), Answer("(!VuskOSInfo)"));
+}
+
+// A record of another size than the fact's is refused and left as it was: the reader would
+// overrun a shorter one.
+TEST(Win32PlatformCallsTest, ARecordOfAnotherSizeIsRefused) {
+  Win32PlatformCalls windows;
+  for (const uint32_t size :
+       {uint32_t(sizeof(MemorySnapshot) - 1), uint32_t(sizeof(MemorySnapshot) + 1)}) {
+    std::string record(sizeof(MemorySnapshot) + 1, '\x5A');
+    EXPECT_FALSE(windows.QueryFact(IdOf<MemorySnapshot>(), &record[0], size)) << size;
+    EXPECT_EQ(std::string(sizeof(MemorySnapshot) + 1, '\x5A'), record) << size;
+  }
 }
 
 }  // namespace

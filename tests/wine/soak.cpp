@@ -82,21 +82,28 @@ int main(int argc, char** argv) {
                                                  ostrakin::kDisplayAdapterValue);
   adapter.Set(REG_SZ, std::string("Soak Adapter") + '\0');
 
-  // Keyword by keyword; the first caller reports progress, the soak takes a minute or more.
+  // Keyword by keyword; the first caller reports progress every few seconds (some keywords take
+  // far longer than others: the disk and the registry), the soak takes a minute or more.
   DWORD start = GetTickCount();
   auto calling = [&](long count, long* malformed, bool reports) {
     int done = 0;
+    DWORD reported = GetTickCount();
+    auto report = [&](bool last) {
+      if (!reports || (!last && GetTickCount() - reported < 5000)) return;
+      reported = GetTickCount();
+      std::printf("soak: %d of %d keywords, %.0f s\n", done, int(ostrakin::kKeywordCount),
+                  (GetTickCount() - start) / 1000.0);
+      std::fflush(stdout);
+    };
     for (const ostrakin::KeywordRow& row : ostrakin::kKeywordTable) {
       for (long i = 0; i < count; ++i) {
         char result[512];
         result[0] = '\0';
         if (parseTag(row.text, 0, result) != 1 || !WellFormed(result)) ++*malformed;
+        if (i % 1024 == 0) report(false);
       }
-      if (reports && (++done % 8 == 0 || done == int(ostrakin::kKeywordCount))) {
-        std::printf("soak: %d of %d keywords, %.0f s\n", done, int(ostrakin::kKeywordCount),
-                    (GetTickCount() - start) / 1000.0);
-        std::fflush(stdout);
-      }
+      ++done;
+      report(done == int(ostrakin::kKeywordCount));
     }
   };
   // Two callers at once, as a host with two threads would call: half the calls each.
