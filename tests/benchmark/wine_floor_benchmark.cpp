@@ -178,6 +178,25 @@ Timed Interleaved(int calls, Ours ours, Rival rival) {
   return {Least(oursRounds), Least(rivalRounds), Spread(rivalRounds)};
 }
 
+// ParseTag on a tag against a rival, measured again while it misses its goal (`holds` says), at
+// most kAttempts times; the last measurement.
+template <typename Rival, typename Holds>
+Timed MeasureAgainst(ParseTagFn parseTag, const char* tag, int calls, Rival rival, Holds holds) {
+  char out[1024];
+  Timed timed{};
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    timed = Interleaved(
+        calls,
+        [&] {
+          out[0] = 0;
+          parseTag(tag, 0, out);
+        },
+        rival);
+    if (holds(timed)) break;
+  }
+  return timed;
+}
+
 // Tags that begin like every keyword but are none of them, of several lengths: ParseTag's lookup
 // is all that runs for them. Held to kNearMissGoal times faster than the plainest lookup, _stricmp
 // with every keyword in table order, measured in the same interleaved rounds.
@@ -190,22 +209,14 @@ int MeasureMisses(ParseTagFn parseTag, double scale) {
   int missed = 0;
   const int calls = std::max(1000, int(scale * 200000));
   for (const char* tag : misses) {
-    char out[16];
-    Timed timed{};
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-      timed = Interleaved(
-          calls,
-          [&] {
-            out[0] = 0;
-            parseTag(tag, 0, out);
-          },
-          [&] {
-            for (const KeywordRow& row : ostrakin::kKeywordTable) {
-              if (_stricmp(tag, row.text) == 0) break;
-            }
-          });
-      if (NearMissHolds(timed.ours, timed.rival)) break;
-    }
+    const Timed timed = MeasureAgainst(
+        parseTag, tag, calls,
+        [&] {
+          for (const KeywordRow& row : ostrakin::kKeywordTable) {
+            if (_stricmp(tag, row.text) == 0) break;
+          }
+        },
+        [](const Timed& t) { return NearMissHolds(t.ours, t.rival); });
     const bool holds = NearMissHolds(timed.ours, timed.rival);
     missed += !holds;
     std::printf("%-28s %12.1f %12.1f %7.0fx  >= %.0fx%s\n", tag, timed.ours, timed.rival,
@@ -241,17 +252,9 @@ int main(int argc, char** argv) {
     char out[1024];
     const double probe = NanosecondsPerCall(50, [&] { floorOf(out); });
     const int calls = std::max(100, int(scale * 2e6 / (probe + 100)));
-    Timed timed{};
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-      timed = Interleaved(
-          calls,
-          [&] {
-            out[0] = 0;
-            parseTag(row.text, 0, out);
-          },
-          [&] { floorOf(out); });
-      if (timed.spread > kSteadyFloor || AnswerHolds(timed.ours, timed.rival)) break;
-    }
+    const Timed timed = MeasureAgainst(
+        parseTag, row.text, calls, [&] { floorOf(out); },
+        [](const Timed& t) { return t.spread > kSteadyFloor || AnswerHolds(t.ours, t.rival); });
     const double ratio = timed.ours / timed.rival;
     const char* goal = "measured";
     if (timed.spread <= kSteadyFloor) {

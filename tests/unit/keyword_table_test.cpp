@@ -152,8 +152,8 @@ TEST(KeywordTable, NoProperPrefixOfAKeywordIsFound) {
 
 // Generated tables far larger than the plug-in's, and many small ones, against the scan: chains of
 // keywords that share a slot, chains past the last slot, row numbers wider than a byte, each
-// keyword in two cases and with one byte changed, and in the small tables its prefixes. The index is on the heap, where AddressSanitizer sees
-// a read past its slots.
+// keyword in two cases and with one byte changed, and in the small tables its prefixes. The index
+// is on the heap, where AddressSanitizer sees a read past its slots.
 template <size_t Count>
 void ExpectGeneratedTablesAgreeWithTheScan(int tables, std::mt19937& random) {
   const std::string letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
