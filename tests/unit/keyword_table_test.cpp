@@ -143,6 +143,12 @@ TEST(KeywordTable, RejectsNearMisses) {
     EXPECT_EQ(nullptr, FindKeyword(tag)) << tag;
 }
 
+// The only shape a host hands over: "(!", no parenthesis, ")".
+static_assert(IsTagAHostHandsOver("(!VuskFoo)") && IsTagAHostHandsOver("(!)"), "");
+static_assert(!IsTagAHostHandsOver("VuskFoo") && !IsTagAHostHandsOver("(!Vusk(1))") &&
+                  !IsTagAHostHandsOver("(!Vusk)x") && !IsTagAHostHandsOver("(Vusk)"),
+              "");
+
 TEST(KeywordTable, NoProperPrefixOfAKeywordIsFound) {
   for (const KeywordRow& row : kKeywordTable) {
     for (size_t length = 0; length < std::strlen(row.text); ++length)
