@@ -193,31 +193,45 @@ in_root() {
   (cd "$ROOT" && "$@")
 }
 
-# Runs a command with a line of progress every 8 s until it ends, e.g.
-# "   ... building win32, 16 s: step 31 of 44": what it is doing, the seconds so far and, where the
-# sed script finds one in the file the command writes, where it is at (the latest one found).
-# The ticker holds none of the caller's descriptors (a lock, a pipe someone reads to its end),
-# and ends within a second of its caller, however the caller ends.
-#   with_progress WHAT FILE SED-SCRIPT COMMAND...
-with_progress() {
-  local what=$1 file=$2 script=$3 status=0 ticker caller=$BASHPID
-  shift 3
+# Runs TICK... in the background once a second for as long as the calling shell lives (within a
+# second of its end, however it ends), holding none of its descriptors (a lock, a pipe someone
+# reads to its end); TICKER is its pid, for stop_ticker. TICK runs in that background shell, and
+# may keep its own variables there; STARTED is the second the ticker started.
+start_ticker() {
+  local caller=$BASHPID
   (
     close_inherited_descriptors
-    started=$SECONDS
-    while :; do
-      for _ in 1 2 3 4 5 6 7 8; do
-        sleep 1
-        kill -0 "$caller" 2>/dev/null || exit 0
-      done
-      at=$(sed -n "$script" "$file" 2>/dev/null | tail -n 1) || at=
-      step "   ... $what, $((SECONDS - started)) s${at:+: $at}"
+    STARTED=$SECONDS
+    while sleep 1 && kill -0 "$caller" 2>/dev/null; do
+      "$@"
     done
   ) &
-  ticker=$!
+  TICKER=$!
+}
+stop_ticker() {
+  kill "$TICKER" 2>/dev/null || true
+  wait "$TICKER" 2>/dev/null || true
+}
+
+# Every 8th second, a line: what is going on, the seconds so far and, where the sed script finds
+# one in the file, where it is at (the latest one found).
+progress_tick() {
+  local at
+  TICKS=$((${TICKS:-0} + 1))
+  [ $((TICKS % 8)) -eq 0 ] || return 0
+  at=$(sed -n "$3" "$2" 2>/dev/null | tail -n 1) || at=
+  step "   ... $1, $((SECONDS - STARTED)) s${at:+: $at}"
+}
+
+# Runs a command with a line of progress every 8 s until it ends, e.g.
+# "   ... building win32, 16 s: step 31 of 44".
+#   with_progress WHAT FILE SED-SCRIPT COMMAND...
+with_progress() {
+  local what=$1 file=$2 script=$3 status=0
+  shift 3
+  start_ticker progress_tick "$what" "$file" "$script"
   run_owned "$@" || status=$?
-  kill "$ticker" 2>/dev/null || true
-  wait "$ticker" 2>/dev/null || true
+  stop_ticker
   return $status
 }
 
