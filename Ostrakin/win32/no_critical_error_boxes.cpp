@@ -2,13 +2,14 @@
 
 #include <atomic>
 
-#include "win32/newer_kernel32.h"
+#include "win32/system_function.h"
 
 namespace ostrakin {
 namespace {
 
-NewerKernel32Function<decltype(&::GetErrorMode)> getErrorMode("GetErrorMode");  // Vista and later
-NewerKernel32Function<decltype(&::SetThreadErrorMode)> setThreadErrorMode(      // 7 and later
+SystemFunction<Kernel32, decltype(&::GetErrorMode)> getErrorMode(
+    "GetErrorMode");                                                           // Vista and later
+SystemFunction<Kernel32, decltype(&::SetThreadErrorMode)> setThreadErrorMode(  // 7 and later
     "SetThreadErrorMode");
 
 // Before Windows 7 the mode is the process's, shared by every host thread: overlapping queries

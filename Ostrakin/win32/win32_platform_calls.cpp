@@ -6,8 +6,8 @@
 #include <type_traits>
 
 #include "core/platform_facts.h"
-#include "win32/newer_kernel32.h"
 #include "win32/no_critical_error_boxes.h"
+#include "win32/system_function.h"
 
 namespace ostrakin {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record the query is asked to fill");
 static_assert(sizeof(RegistryKey) == sizeof(HKEY), "an HKEY travels as a RegistryKey");
 
-NewerKernel32Function<decltype(&::GlobalMemoryStatusEx)> globalMemoryStatusEx(  // 2000 and later
+SystemFunction<Kernel32, decltype(&::GlobalMemoryStatusEx)> globalMemoryStatusEx(  // 2000 and later
     "GlobalMemoryStatusEx");
 
 // One reader per fact, named after the call that fetches it.
@@ -63,7 +63,7 @@ bool Read(OsVersion& version) {
 }
 
 // Each metric answers 0 where it fails, and the answer shows what it got.
-bool Read(ScreenSize& size) {
+bool Read(FullScreenArea& size) {
   size.width = GetSystemMetrics(SM_CXFULLSCREEN);
   size.height = GetSystemMetrics(SM_CYFULLSCREEN);
   return true;
