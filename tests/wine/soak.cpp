@@ -19,6 +19,8 @@
 
 namespace {
 
+using ostrakin::testing::CommittedKiB;
+
 constexpr long kNoiseKiB = 1024;
 
 // The wineserver's resident memory below 4 GiB (qemu's own lies above), in KiB; -1 when unreadable.
@@ -38,22 +40,6 @@ long WineserverResidentKiB() {
     } else if (below4GiB && first == "Rss:") {
       total = (total < 0 ? 0 : total) + std::atol(line.c_str() + 4);
     }
-  }
-  return total;
-}
-
-// Memory this process has committed for itself (heaps, stacks, private data), in KiB, as Wine
-// accounts it: a leak shows there on either path. Linux's count of the process would include
-// qemu's, and its smaps are out of the wineserver's reach when the runs' namespaces differ.
-long CommittedKiB() {
-  long total = 0;
-  MEMORY_BASIC_INFORMATION region;
-  for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;) {
-    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
-      total += long(region.RegionSize / 1024);
-    const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
-    if (next <= at) break;
-    at = next;
   }
   return total;
 }

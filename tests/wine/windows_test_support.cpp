@@ -242,4 +242,17 @@ ImportReplacement::~ImportReplacement() {
   if (slot_ != nullptr) Store(slot_, original_);
 }
 
+long CommittedKiB() {
+  long total = 0;
+  MEMORY_BASIC_INFORMATION region;
+  for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
+      total += long(region.RegionSize / 1024);
+    const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
+    if (next <= at) break;
+    at = next;
+  }
+  return total;
+}
+
 }  // namespace ostrakin::testing

@@ -118,4 +118,9 @@ class ImportReplacement {
   void* original_ = nullptr;
 };
 
+// Memory this process has committed for itself (heaps, stacks, private data), in KiB, as Wine
+// accounts it: a leak shows there on either path. Linux's count of the process would include
+// qemu's, and its smaps are out of the wineserver's reach when the runs' namespaces differ.
+long CommittedKiB();
+
 }  // namespace ostrakin::testing
