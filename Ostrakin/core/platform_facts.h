@@ -32,8 +32,10 @@ struct OsVersion {
   uint32_t platformId = 0;
 };
 
-// GetSystemMetrics(SM_CXFULLSCREEN, SM_CYFULLSCREEN): a full-screen window's client area.
-struct ScreenSize {
+// GetSystemMetrics(SM_CXFULLSCREEN, SM_CYFULLSCREEN): the client area of a full-screen window,
+// the usable part of the primary screen (less the task bar and a window's caption), which the
+// video card answer shows. Not the screen's own size, which SM_CXSCREEN and SM_CYSCREEN give.
+struct FullScreenArea {
   int32_t width = 0;
   int32_t height = 0;
 };
@@ -47,7 +49,7 @@ struct FactList {
   static_assert(((TimesListed<Facts, Facts...>() == 1) && ...),
                 "a fact is listed once: the Windows layer keeps one reader for each");
 };
-using PlatformFacts = FactList<MemorySnapshot, DiskQuery, OsVersion, ScreenSize>;
+using PlatformFacts = FactList<MemorySnapshot, DiskQuery, OsVersion, FullScreenArea>;
 
 template <typename Fact, typename... Facts>
 constexpr bool IsListedIn(FactList<Facts...>) {

@@ -31,7 +31,7 @@ ScriptedPlatformCalls Machine() {
   platform.Script(MemorySnapshot{1536u << 20, 700u << 20});
   platform.Script(DiskQuery{{}, uint64_t{3} << 29, uint64_t{80} << 30});
   platform.Script(OsVersion{4, 10, 1});
-  platform.Script(ScreenSize{1024, 719});
+  platform.Script(FullScreenArea{1024, 719});
   platform.SetValue(kProcessorKey, kProcessorNameValue, "AMD K6-2");
   platform.SetValue(kProcessorKey, kProcessorClockValue, std::string("\x2c\x01\0\0", 4));
   platform.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, "Rage 128");

@@ -44,7 +44,7 @@ OsVersion HealthyReading() {
   return {5, 1, 2};
 }
 template <>
-ScreenSize HealthyReading() {
+FullScreenArea HealthyReading() {
   return {800, 572};
 }
 template <typename... Facts>

@@ -26,7 +26,7 @@ bool FormatVideoCard(PlatformCalls& platform, char, char* out) {
   if (size > kLongestAdapterDescription) return false;
   // A description stored without a terminator ends at the size the query reported.
   const size_t length = BoundedLength(description, size);
-  ScreenSize screen;
+  FullScreenArea screen;
   platform.Query(screen);  // a failure leaves 0x0
   BOUNDED_FORMAT(out, kAnswerCapacity, "\x02[\x02  %.*s\x02 @ \x02 %ix%i  \x02]\x02", int(length),
                  description, int(screen.width), int(screen.height));

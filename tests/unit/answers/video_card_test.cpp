@@ -42,7 +42,7 @@ TEST(VideoCard, ShowsTheAdapterAndScreenOrNothing) {
   for (const VideoCase& c : cases) {
     SCOPED_TRACE(c.what);
     ScriptedPlatformCalls platform;
-    platform.Script(ScreenSize{1024, 719});
+    platform.Script(FullScreenArea{1024, 719});
     if (c.keyExists) platform.keys.push_back(kDisplayAdapterKey);
     if (c.hasValue) platform.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, c.description);
     char result[400];
@@ -51,7 +51,7 @@ TEST(VideoCard, ShowsTheAdapterAndScreenOrNothing) {
     if (c.answer == nullptr) {
       EXPECT_EQ(0, answered);
       EXPECT_EQ(std::string(sizeof result, '\x5A'), std::string(result, sizeof result));
-      EXPECT_EQ(0, platform.Queries<ScreenSize>());
+      EXPECT_EQ(0, platform.Queries<FullScreenArea>());
     } else {
       ASSERT_EQ(1, answered);
       const std::string expected =
@@ -82,7 +82,7 @@ TEST(VideoCard, AFailingQueryClosesTheKeyAndAnswersNothing) {
 TEST(VideoCard, TheLongestAnswerFitsItsBound) {
   ScriptedPlatformCalls platform;
   platform.SetValue(kDisplayAdapterKey, kDisplayAdapterValue, std::string(256, 'w'));
-  platform.Script(ScreenSize{INT32_MIN, INT32_MIN});
+  platform.Script(FullScreenArea{INT32_MIN, INT32_MIN});
   char result[400];
   std::memset(result, 0x5A, sizeof result);
   ASSERT_EQ(1, ParseTag(platform, "(!VuskVidCard)", result));
