@@ -48,6 +48,15 @@ constexpr bool IsTagAHostHandsOver(const char* text) {
   return true;
 }
 
+// Whether every row of a table has that shape; the build checks the plug-in's own table with it.
+template <size_t Count>
+constexpr bool EveryKeywordIsATagAHostHandsOver(const KeywordRow (&rows)[Count]) {
+  for (const KeywordRow& row : rows) {
+    if (!IsTagAHostHandsOver(row.text)) return false;
+  }
+  return true;
+}
+
 // The disk keywords are listed once, as a pattern the user completes with a drive letter.
 inline constexpr char kDiskTemplate[] = "(!VuskDisk*)  <replace the * with drive letter!>";
 

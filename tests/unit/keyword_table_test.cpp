@@ -148,6 +148,20 @@ static_assert(IsTagAHostHandsOver("(!VuskFoo)") && IsTagAHostHandsOver("(!)"), "
 static_assert(!IsTagAHostHandsOver("VuskFoo") && !IsTagAHostHandsOver("(!Vusk(1))") &&
                   !IsTagAHostHandsOver("(!Vusk)x") && !IsTagAHostHandsOver("(Vusk)"),
               "");
+static_assert(!IsTagAHostHandsOver("(!(x)"), "a parenthesis right after \"(!\" is refused too");
+constexpr KeywordRow kSecondRowMisshapen[] = {{"(!good)"}, {"(!bad"}, {"(!good2)"}};
+static_assert(!EveryKeywordIsATagAHostHandsOver(kSecondRowMisshapen),
+              "the table check reads every row, not only the first");
+
+// Equal keywords share a slot, so a table of them has one run, as long as its rows: LongestRun
+// finds it wherever it lies, not only where the last slot is.
+TEST(KeywordTable, LongestRunIsTheLongestOfAllRuns) {
+  constexpr KeywordRow kThreeEqual[] = {{"(!a)"}, {"(!a)"}, {"(!a)"}};
+  constexpr KeywordRow kSevenEqual[] = {{"(!b)"}, {"(!b)"}, {"(!b)"}, {"(!b)"},
+                                        {"(!b)"}, {"(!b)"}, {"(!b)"}};
+  EXPECT_EQ(3u, KeywordIndex<3>(kThreeEqual).LongestRun()) << "three equal keywords";
+  EXPECT_EQ(7u, KeywordIndex<7>(kSevenEqual).LongestRun()) << "seven equal keywords";
+}
 
 TEST(KeywordTable, NoProperPrefixOfAKeywordIsFound) {
   for (const KeywordRow& row : kKeywordTable) {
