@@ -22,99 +22,15 @@
 #include "core/answers/answer_capacity.h"
 #include "core/answers/registry_locations.h"
 #include "core/keyword_table.h"
+#include "floor_verdict.h"
 #include "plugin_library.h"
 #include "win32/win32_platform_calls.h"
 #include "windows_test_support.h"
 
 namespace {
 
-using ostrakin::FactId;
+using namespace ostrakin::bench;
 using ostrakin::KeywordRow;
-using ostrakin::RegistryKey;
-
-// What an answer asked of the platform, call by call, passed on to Windows as it was asked.
-class RecordingPlatformCalls final : public ostrakin::PlatformCalls {
- public:
-  struct Call {
-    enum { Fact, Open, Query, Close } kind;
-    FactId fact = nullptr;
-    std::string asked;  // the fact record as handed over, the key's path or the value's name
-    uint32_t size = 0;
-    size_t key = 0;  // which of the answer's opened keys, in the order opened
-  };
-  std::vector<Call> calls;
-
-  bool QueryFact(FactId id, void* fact, uint32_t size) override {
-    calls.push_back({Call::Fact, id, std::string(static_cast<char*>(fact), size), size});
-    return windows_.QueryFact(id, fact, size);
-  }
-  bool OpenMachineKey(const char* path, RegistryKey* key) override {
-    const bool opened = windows_.OpenMachineKey(path, key);
-    calls.push_back({Call::Open, nullptr, path, 0, opened ? keys_.size() : SIZE_MAX});
-    if (opened) keys_.push_back(*key);
-    return opened;
-  }
-  bool QueryValue(RegistryKey key, const char* name, void* data, uint32_t* size) override {
-    calls.push_back({Call::Query, nullptr, name, *size, IndexOf(key)});
-    return windows_.QueryValue(key, name, data, size);
-  }
-  void CloseKey(RegistryKey key) override {
-    calls.push_back({Call::Close, nullptr, "", 0, IndexOf(key)});
-    windows_.CloseKey(key);
-  }
-
- private:
-  size_t IndexOf(RegistryKey key) const {
-    return size_t(std::find(keys_.begin(), keys_.end(), key) - keys_.begin());
-  }
-  ostrakin::Win32PlatformCalls windows_;
-  std::vector<RegistryKey> keys_;
-};
-
-// The floor of one answer: its row found (by the plug-in's own lookup, which every answer needs),
-// its calls again, straight to Windows, and its text copied with msvcrt's formatter.
-class Floor {
- public:
-  explicit Floor(const KeywordRow& row) : keyword_(row.text) {
-    RecordingPlatformCalls recording;
-    char text[ostrakin::kAnswerCapacity] = "";
-    answered_ = row.answer(recording, row.argument, text);
-    calls_ = recording.calls;
-    text_ = text;
-  }
-  void operator()(char* out) {
-    if (ostrakin::FindKeyword(keyword_) == nullptr) return;
-    RegistryKey keys[8] = {};
-    unsigned char buffer[1024];
-    for (const RecordingPlatformCalls::Call& call : calls_) {
-      switch (call.kind) {
-        case RecordingPlatformCalls::Call::Fact:
-          std::memcpy(buffer, call.asked.data(), call.size);
-          windows_.QueryFact(call.fact, buffer, call.size);
-          break;
-        case RecordingPlatformCalls::Call::Open:
-          if (call.key < 8) windows_.OpenMachineKey(call.asked.c_str(), &keys[call.key]);
-          break;
-        case RecordingPlatformCalls::Call::Query: {
-          uint32_t size = call.size;
-          windows_.QueryValue(keys[call.key], call.asked.c_str(), buffer, &size);
-          break;
-        }
-        case RecordingPlatformCalls::Call::Close:
-          windows_.CloseKey(keys[call.key]);
-          break;
-      }
-    }
-    if (answered_) _snprintf(out, ostrakin::kAnswerCapacity, "%s", text_.c_str());
-  }
-
- private:
-  const char* keyword_;
-  ostrakin::Win32PlatformCalls windows_;
-  std::vector<RecordingPlatformCalls::Call> calls_;
-  std::string text_;
-  bool answered_ = false;
-};
 
 double Seconds(LARGE_INTEGER start, LARGE_INTEGER end) {
   LARGE_INTEGER frequency;
@@ -132,73 +48,24 @@ double NanosecondsPerCall(int calls, Work work) {
   return Seconds(start, end) * 1e9 / calls;
 }
 
-double Quantile(std::vector<double> values, double q) {
-  std::sort(values.begin(), values.end());
-  return values[size_t(q * double(values.size() - 1) + 0.5)];
-}
-double Least(const std::vector<double>& values) {
-  return *std::min_element(values.begin(), values.end());
-}
+// NanosecondsPerCall as the rounds' clock.
+constexpr auto kClock = [](int calls, auto work) { return NanosecondsPerCall(calls, work); };
 
-// How far a floor moves between rounds: its interquartile range against its median. A floor that
-// moves by more than half the goal's margin cannot hold an answer to the goal.
-double Spread(const std::vector<double>& rounds) {
-  return (Quantile(rounds, 0.75) - Quantile(rounds, 0.25)) / Quantile(rounds, 0.5);
-}
-constexpr double kSteadyFloor = 0.05;
-constexpr int kRounds = 15;
-constexpr int kAttempts = 3;
-
-// The goals, each pinned to figures seen: a 45 ns answer 6 ns over its floor misses, one at its
-// floor holds. A near miss: healthy, 1.04x a tag too long natively (8.4 ns against 8.1) and
-// 1.05x emulated (82.2 against 78.1); with every tag in one slot, 3.7x natively (23.2 against
-// 6.2) and 2.24x emulated (142.8 against 63.8), the least of those seen.
-constexpr double kAnswerGoal = 1.10;   // ParseTag at most this many times its floor
-constexpr double kNearMissGoal = 1.5;  // a near miss at most this many times a tag too long
-constexpr bool AnswerHolds(double ours, double floor) {
-  return ours <= kAnswerGoal * floor;
-}
-constexpr bool NearMissHolds(double ours, double tooLong) {
-  return ours <= kNearMissGoal * tooLong;
-}
-static_assert(AnswerHolds(46, 46) && !AnswerHolds(52, 46), "an answer is held to 1.10x its floor");
-static_assert(NearMissHolds(8.4, 8.1) && NearMissHolds(82.2, 78.1) && !NearMissHolds(23.2, 6.2) &&
-                  !NearMissHolds(142.8, 63.8),
-              "a near miss is held to 1.5x a tag turned away by its length");
-
-// ParseTag and a rival, in interleaved rounds, each round timed as a whole: the least round of
-// each, and the spread of the rival's rounds.
-struct Timed {
-  double ours, rival, spread;
-};
-template <typename Ours, typename Rival>
-Timed Interleaved(int calls, Ours ours, Rival rival) {
-  std::vector<double> oursRounds, rivalRounds;
-  for (int round = 0; round < kRounds; ++round) {
-    if (round % 2 == 0) oursRounds.push_back(NanosecondsPerCall(calls, ours));
-    rivalRounds.push_back(NanosecondsPerCall(calls, rival));
-    if (round % 2 != 0) oursRounds.push_back(NanosecondsPerCall(calls, ours));
-  }
-  return {Least(oursRounds), Least(rivalRounds), Spread(rivalRounds)};
-}
-
-// ParseTag on a tag against a rival, measured again while it misses its goal (`holds` says), at
-// most kAttempts times; the last measurement.
+// ParseTag on a tag against a rival, measured again while it misses its goal.
 template <typename Rival, typename Holds>
 Timed MeasureAgainst(ParseTagFn parseTag, const char* tag, int calls, Rival rival, Holds holds) {
   char out[1024];
-  Timed timed{};
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    timed = Interleaved(
-        calls,
-        [&] {
-          out[0] = 0;
-          parseTag(tag, 0, out);
-        },
-        rival);
-    if (holds(timed)) break;
-  }
-  return timed;
+  return MeasureUntilItHolds(
+      [&] {
+        return Interleaved(
+            kClock, calls,
+            [&] {
+              out[0] = 0;
+              parseTag(tag, 0, out);
+            },
+            rival);
+      },
+      holds);
 }
 
 // Tags that begin like every keyword but are none of them, of several lengths: ParseTag's lookup
@@ -267,12 +134,13 @@ int main(int argc, char** argv) {
                                                  ostrakin::kDisplayAdapterValue);
   adapter.Set(REG_SZ, std::string("Benchmark Adapter") + '\0');
 
+  ostrakin::Win32PlatformCalls windows;
   std::printf("%-15s %12s %12s %7s %7s  %s\n", "keyword", "ParseTag ns", "floor ns", "spread",
               "ratio", "goal");
   int held = 0, overGoal = 0;
   double worstHeld = 0, worstMeasured = 0;
   for (const KeywordRow& row : ostrakin::kKeywordTable) {
-    Floor floorOf(row);
+    Floor floorOf(row, windows);
     // Fast answers get more calls per round than registry and disk answers; those get at least
     // 100, so that the wineserver's own jitter averages out.
     char out[1024];
