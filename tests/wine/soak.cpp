@@ -1,4 +1,4 @@
-// Soak: every keyword answered many times through the loaded DLL (100,000 by default, from two
+// Soak: every keyword answered many times through the loaded DLL (25,000 by default, from two
 // threads), every answer well-formed, and the memory of this process, and of the wineserver that
 // holds the registry keys it opens, no larger afterwards than noise.
 //   ostrakin_soak.exe [calls per keyword] [figures file]
@@ -54,7 +54,7 @@ bool WellFormed(const char* answer) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const long calls = argc > 1 ? std::atol(argv[1]) : 100000;
+  const long calls = argc > 1 ? std::atol(argv[1]) : 25000;
   const char* figuresFile = argc > 2 ? argv[2] : nullptr;
   standin::PluginLibrary library(standin::PluginBesideThisProgram());
   std::string error;
