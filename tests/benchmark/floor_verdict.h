@@ -1,7 +1,5 @@
 // The floor benchmark's parts that need no clock and no Windows: an answer's floor, replayed to any
-// platform, the rounds, the retry rule and the goals. Its verdicts are tested on figures given to
-// them (tests/benchmark/floor_verdict_test.cpp); tests/benchmark/wine_floor_benchmark.cpp times
-// them under Wine.
+// platform, the rounds, the retry rule and the goals, tested on figures given to them.
 #pragma once
 
 #include <algorithm>
