@@ -37,11 +37,6 @@ struct Advapi32 {
   static constexpr const char* kName = "advapi32.dll";
 };
 
-template <typename Function>
-Function AsFunction(FARPROC found) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
-}
-
 // A function of a DLL the plug-in imports, found on the first call and remembered: where a system
 // function lives is a fact for the life of the process. Threads that call first together may each
 // look it up; they find the same address and store the same value.
@@ -83,7 +78,8 @@ class SystemLibrary {
   // The function, or null where the DLL could not be loaded or lacks it.
   template <typename Function>
   Function Find(const char* name) const {
-    return module_ == nullptr ? nullptr : AsFunction<Function>(GetProcAddress(module_, name));
+    const FARPROC found = module_ != nullptr ? GetProcAddress(module_, name) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(found));
   }
 
  private:
