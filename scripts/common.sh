@@ -9,6 +9,15 @@
 # An exported CDPATH would make cd print the folder it found, or find another one.
 unset CDPATH
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# CMake reads [ ] * ? in a path as a pattern where it globs the sources, and windres hands the
+# path to a shell that a ' breaks: such a checkout would build wrongly or not at all.
+case "$ROOT" in
+  *[][*?\']*)
+    echo "$(basename "$0"): the checkout's path $ROOT holds [, ], *, ? or ', which CMake and windres" \
+      "misread; clone it into a path without them." >&2
+    exit 2
+    ;;
+esac
 LOGS="$ROOT/build/logs"
 # The i386 emulator install-prerequisites unpacks where the kernel refuses 32-bit programs, or
 # where OSTRAKIN_WINE=emulated asks for it.
@@ -50,6 +59,15 @@ no_arguments() {
 # (setsid): the shared virtual display and its watchdog, and Wine's wineserver and services, which
 # every run in the prefix shares and which end by themselves. After a signal the script ends by
 # the same signal (status 130 for Ctrl-C, 143 for SIGTERM, 129 for SIGHUP).
+# A script started in the background of another (`cmd &` in a script, where the shell hands it
+# SIGINT ignored, which bash can then never trap) takes Ctrl-C as from a terminal: ninja and Wine
+# catch SIGINT themselves, so the script would otherwise see its build fail and say so, where it
+# is being stopped. Started again, once, with SIGINT as a terminal gives it.
+if [ "$(trap -p INT)" = "trap -- '' SIGINT" ] && [ -z "${OSTRAKIN_SIGINT_RESET:-}" ]; then
+  OSTRAKIN_SIGINT_RESET=yes exec perl -e '$SIG{INT} = "DEFAULT"; exec { $ARGV[0] } @ARGV or die "$ARGV[0]: $!\n"' \
+    "$BASH" "$0" "$@"
+fi
+unset OSTRAKIN_SIGINT_RESET
 export OSTRAKIN_OWNERS="${OSTRAKIN_OWNERS:-:}$$:"
 OWN_SESSION=$(read -r stat <"/proc/$$/stat" && set -- ${stat##*) } && echo "$4")
 AT_EXIT=()
@@ -124,20 +142,33 @@ end_owned_work() {
   done
 }
 
+# A signal that comes while the clean-up runs (the script was exiting, or took a signal already)
+# does not cut it short: the clean-up runs to its end, then the script ends by the first signal.
+SIGNALLED=
 on_signal() {
-  local signal=$1 status=$2
+  SIGNALLED=${SIGNALLED:-$1}
+  [ $ENDED = no ] || return 0
   set +e  # on the way out, a process that ended meanwhile must not stop the rest
-  trap '' INT TERM HUP
-  EXIT_STATUS=$status
+  EXIT_STATUS=$((128 + $(kill -l "$1")))
   end_owned_work
-  trap - "$signal" EXIT
-  kill -s "$signal" $$
-  exit "$status"  # where the signal was ignored when the script started
+  end_by_signal
 }
-trap 'EXIT_STATUS=$?; set +e; end_owned_work' EXIT
-trap 'on_signal INT 130' INT
-trap 'on_signal TERM 143' TERM
-trap 'on_signal HUP 129' HUP
+end_by_signal() {
+  trap - "$SIGNALLED" EXIT
+  kill -s "$SIGNALLED" $$
+  exit $((128 + $(kill -l "$SIGNALLED")))  # where the signal was ignored when the script started
+}
+on_exit() {
+  EXIT_STATUS=$1
+  set +e
+  end_owned_work
+  [ -z "$SIGNALLED" ] || end_by_signal
+}
+trap 'on_exit $?' EXIT
+trap 'on_signal INT' INT
+trap 'on_signal TERM' TERM
+trap 'on_signal HUP' HUP
+trap 'on_signal PIPE' PIPE
 
 # Runs a command (or a function) in the background and waits for it, with the same standard
 # input: a signal then reaches the script's trap at once, where a command in the foreground would
@@ -155,6 +186,13 @@ close_inherited_descriptors() {
     fd=${fd##*/}
     [ "$fd" -le 2 ] || [ ! -L "/proc/$BASHPID/fd/$fd" ] || eval "exec $fd>&-"
   done
+}
+
+# Runs a command that holds none of this shell's descriptors but the standard three, in the
+# subshell run_owned (or `&`) gives it: a lock must not outlive the run through it.
+without_inherited_descriptors() {
+  close_inherited_descriptors
+  exec "$@"
 }
 
 ensure_prerequisites() {
@@ -176,12 +214,13 @@ probe_wine() {
   WINE_RUNS_AS=$("$ROOT/cmake/run-under-wine" --check 2>&1) || WINE_STATUS=$?
 }
 
-# Runs a command with its output in a log; shows the log only when the command fails.
+# Runs a command with its output in a log; shows the log only when the command fails, from this
+# shell, which a signal ends first: nothing is said of a command that a signal stopped.
 quietly() {
   local name=$1
   shift
   mkdir -p "$LOGS" || return 1
-  if ! "$@" >"$LOGS/$name.log" 2>&1; then
+  if ! run_owned "$@" >"$LOGS/$name.log" 2>&1; then
     echo "FAILED: $* (log: build/logs/$name.log)" >&2
     tail -n 60 "$LOGS/$name.log" >&2
     return 1
@@ -191,6 +230,12 @@ quietly() {
 # Runs a command in the checkout's top folder, where the CMake presets are.
 in_root() {
   (cd "$ROOT" && "$@")
+}
+
+# Whether standard output is a pipe whose reader has gone.
+stdout_reader_gone() {
+  [ -p /dev/stdout ] && perl -MIO::Poll=POLLERR,POLLOUT -e '$p = IO::Poll->new;
+    $p->mask(\*STDOUT => POLLOUT); $p->poll(0); exit !($p->events(\*STDOUT) & POLLERR)'
 }
 
 # Runs TICK... in the background once a second for as long as the calling shell lives (within a
@@ -203,6 +248,12 @@ start_ticker() {
     close_inherited_descriptors
     STARTED=$SECONDS
     while sleep 1 && kill -0 "$caller" 2>/dev/null; do
+      # Piped into a reader that has gone (`| head`), the script would write into the closed
+      # pipe only when its command ends: it takes the broken pipe now.
+      if stdout_reader_gone; then
+        kill -PIPE $$
+        exit
+      fi
       "$@"
     done
   ) &
@@ -224,13 +275,15 @@ progress_tick() {
 }
 
 # Runs a command with a line of progress every 8 s until it ends, e.g.
-# "   ... building win32, 16 s: step 31 of 44".
+# "   ... building win32, 16 s: step 31 of 44". The command runs in this shell: one that takes
+# long waits through run_owned (or quietly), so that a signal ends the script at once, before
+# anything it would say of the command's end.
 #   with_progress WHAT FILE SED-SCRIPT COMMAND...
 with_progress() {
   local what=$1 file=$2 script=$3 status=0
   shift 3
   start_ticker progress_tick "$what" "$file" "$script"
-  run_owned "$@" || status=$?
+  "$@" || status=$?
   stop_ticker
   return $status
 }
@@ -245,10 +298,11 @@ build_preset() {
   shift
   mkdir -p "$LOGS" || return 1
   exec {lock}>"$ROOT/build/$preset.build-lock" || return 1
+  chmod 600 "$ROOT/build/$preset.build-lock" 2>/dev/null || true  # flock needs only reading
   if ! flock -n "$lock"; then
     step "Another run is building $preset (build/$preset); waiting for it to finish..."
     with_progress "waiting for the other build of $preset" "$LOGS/build-$preset.log" \
-      "$STEP_COUNT" flock "$lock" || status=1
+      "$STEP_COUNT" run_owned flock "$lock" || status=1
   fi
   [ $status -ne 0 ] || build_preset_now "$preset" "$@" || status=1
   exec {lock}>&-
